@@ -1,0 +1,41 @@
+#include "app/Application.h"
+
+#include "common/ErrorBox.h"
+
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <exception>
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    // A workstation without regional settings still gets Czech dates and sorting.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+
+    auto* translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    applyTheme(*this);
+}
+
+void Application::applyTheme(QApplication& app)
+{
+    QFile sheet(QStringLiteral(":/theme.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ErrorBox::show(QString::fromUtf8(e.what()));
+    }
+    return false;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/ConnectionSettings.h"
+#include "app/FormStateStore.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+class Connection;
+class OrderList;
+class QuestionDialog;
+
+// The main window: the order list, the button panel, the menu and the (hidden) edit panel.
+// At its first showing it reads the connection settings and opens the order list; closing it
+// keeps the base folder for the next run and ends the program.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Connection& connection, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence; runs once, before the window is first drawn.
+    void start();
+
+    const ConnectionSettings& settings() const { return m_settings; }
+    OrderList& orderList() const { return *m_orders; }
+    QuestionDialog& question() const { return *m_question; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void restoreFormState();
+    void saveFormState();
+
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    Connection& m_connection;
+    OrderList* m_orders;
+    QuestionDialog* m_question;
+    FormStateStore m_formState{QStringLiteral("TForm1")};
+    ConnectionSettings m_settings;
+    bool m_started = false;
+};

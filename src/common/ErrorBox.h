@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one box for errors that a command does not handle itself, and the plain message box that
+// some commands use for messages of their own.
+class ErrorBox
+{
+public:
+    enum class Icon { Error, Information };
+
+    // The shown text: a full stop is appended when the last character sorts after ".".
+    static QString textFor(const QString& message);
+    // The program file's name without extension.
+    static QString title();
+
+    static void show(const QString& message, QWidget* parent = nullptr);
+    static void message(Icon icon, const QString& title, const QString& text, QWidget* parent = nullptr);
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Starts outside programs from a command line, with the current directory and environment.
+class Process
+{
+public:
+    enum class Wait { No, UntilEnded };
+    enum class Window { Shown, Hidden };
+
+    // Whether the program could be started; its exit code is not read.
+    static bool run(const QString& commandLine, Wait wait, Window window = Window::Shown);
+};

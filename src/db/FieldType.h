@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+#include <string_view>
+
+// The kinds of column the program tells apart, and how a value of each kind reads from the
+// text the server sends and shows as text.
+enum class FieldType { Integer, Decimal, Float, Text, Memo, Date, DateTime, Time, Bytes };
+
+struct Field
+{
+    QString name;
+    FieldType type = FieldType::Text;
+
+    bool isNumeric() const { return type == FieldType::Integer || type == FieldType::Decimal || type == FieldType::Float; }
+    bool isDate() const { return type == FieldType::Date || type == FieldType::DateTime; }
+    // Long text and byte strings: not searched, not compared when a row is found again.
+    bool isLarge() const { return type == FieldType::Memo || type == FieldType::Bytes; }
+
+    // From the client library's column description.
+    static FieldType typeOf(int mysqlType, unsigned charsetNumber, unsigned long length);
+
+    // A value as the server sends it in text form (Windows-1250); a zero date reads as null.
+    static QVariant fromText(FieldType type, std::string_view bytes);
+    static QDateTime parseDateTime(std::string_view bytes);
+
+    // The text a field shows for editing: dates in the regional short format (with the time when
+    // it is not midnight), numbers and text as they are.
+    static QString editText(FieldType type, std::string_view bytes);
+};

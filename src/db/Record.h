@@ -1,0 +1,25 @@
+#pragma once
+
+#include "db/FieldType.h"
+
+#include <QList>
+#include <QVariant>
+
+// One row's values by field, in the table's column order. Names match without regard to case.
+class Record
+{
+public:
+    void append(const Field& field, const QVariant& value);
+
+    int count() const { return int(m_fields.size()); }
+    const Field& field(int index) const { return m_fields.at(index); }
+    int indexOf(QStringView name) const;
+    QVariant value(int index) const { return m_values.at(index); }
+    QVariant value(QStringView name) const;
+    // False when the record has no such field.
+    bool setValue(QStringView name, const QVariant& value);
+
+private:
+    QList<Field> m_fields;
+    QList<QVariant> m_values;
+};

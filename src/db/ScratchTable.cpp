@@ -1,0 +1,102 @@
+#include "db/ScratchTable.h"
+
+#include "db/Connection.h"
+#include "db/Statement.h"
+#include "db/Transaction.h"
+
+#include <QStringList>
+
+ScratchTable::ScratchTable(Connection& connection, QString sourceTable, QString name)
+    : m_connection(connection)
+    , m_source(std::move(sourceTable))
+    , m_name(std::move(name))
+{
+}
+
+QString ScratchTable::nameFor(const QString& workstation, const QString& suffix)
+{
+    return QStringLiteral("tmp") + workstation + suffix;
+}
+
+void ScratchTable::recreate(const QString& selectTail)
+{
+    // Created from a select, the copy has the source's columns in order but no key and no
+    // auto-increment, so it can hold id 0 and be copied back with SELECT *.
+    const QString scratch = Connection::quoteIdentifier(m_name);
+    m_connection.execute(QStringLiteral("DROP TABLE IF EXISTS ") + scratch);
+    m_connection.execute(QStringLiteral("CREATE TABLE ") + scratch + QStringLiteral("\n select * from ")
+                         + Connection::quoteIdentifier(m_source) + selectTail);
+}
+
+void ScratchTable::beginNew(const QList<Seed>& seed)
+{
+    recreate(QStringLiteral(" LIMIT 0,0"));
+    QStringList columns;
+    QStringList values;
+    for (const Seed& s : seed) {
+        columns << Connection::quoteIdentifier(s.column);
+        values << (s.serverNow ? QStringLiteral("NOW()") : QStringLiteral("?"));
+    }
+    Statement insert(m_connection, QStringLiteral("INSERT into ") + Connection::quoteIdentifier(m_name) + u'\n'
+                                       + u'(' + columns.join(u',') + QStringLiteral(")\n VALUES (")
+                                       + values.join(u',') + u')');
+    int parameter = 0;
+    for (const Seed& s : seed) {
+        if (!s.serverNow)
+            insert.bind(parameter++, s.value);
+    }
+    insert.execute();
+}
+
+void ScratchTable::beginCopy(qint64 id)
+{
+    // DDL cannot take parameters; the id is a number from the program, not text from a user.
+    recreate(QStringLiteral("\n where id = ") + QString::number(id));
+}
+
+Record ScratchTable::read() const
+{
+    Statement select(m_connection, QStringLiteral("select * from ") + Connection::quoteIdentifier(m_name));
+    select.execute();
+    Record record;
+    const bool found = select.next();
+    for (int i = 0; i < select.columnCount(); ++i)
+        record.append(select.column(i), found ? select.value(i) : QVariant());
+    return record;
+}
+
+void ScratchTable::write(const Record& record)
+{
+    QStringList assignments;
+    for (int i = 0; i < record.count(); ++i)
+        assignments << Connection::quoteIdentifier(record.field(i).name) + QStringLiteral(" = ?");
+    if (assignments.isEmpty())
+        return;
+    Statement update(m_connection,
+                     QStringLiteral("UPDATE ") + Connection::quoteIdentifier(m_name) + QStringLiteral(" SET ")
+                         + assignments.join(QStringLiteral(", ")));
+    for (int i = 0; i < record.count(); ++i) {
+        if (record.field(i).type == FieldType::Decimal && !record.value(i).isNull())
+            update.bindDecimal(i, record.value(i).toString());
+        else
+            update.bind(i, record.value(i));
+    }
+    update.execute();
+}
+
+void ScratchTable::copyBack()
+{
+    const QString scratch = Connection::quoteIdentifier(m_name);
+    const QString source = Connection::quoteIdentifier(m_source);
+    Transaction transaction(m_connection);
+    m_connection.execute(QStringLiteral(" DELETE from ") + source + QStringLiteral("\n where id IN (select id from ")
+                         + scratch + u')');
+    m_connection.execute(QStringLiteral("INSERT into ") + source + QStringLiteral(" SELECT * from ") + scratch);
+    transaction.commit();
+}
+
+void ScratchTable::save(const Record& record)
+{
+    write(record);
+    copyBack();
+}

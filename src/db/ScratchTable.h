@@ -1,0 +1,49 @@
+#pragma once
+
+#include "db/Record.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+class Connection;
+
+// Adding and correcting a row of a table go through a copy of that one row in a scratch table of
+// this workstation (tmp<workstation><suffix>). The copy is edited, written into the scratch table,
+// and then replaces the stored row: delete the old row and insert the copy in one transaction, so
+// a failure leaves the old row in place. A new row carries id 0 and gets the table's next id.
+// The scratch table stays until the next begin drops it.
+class ScratchTable
+{
+public:
+    struct Seed
+    {
+        QString column;
+        QVariant value;
+        bool serverNow = false;   // the server's current date and time instead of value
+    };
+
+    ScratchTable(Connection& connection, QString sourceTable, QString name);
+
+    // "tmp" + workstation number + suffix, e.g. tmp00vor.
+    static QString nameFor(const QString& workstation, const QString& suffix);
+
+    const QString& name() const { return m_name; }
+
+    void beginNew(const QList<Seed>& seed);
+    void beginCopy(qint64 id);
+    // The one row of the scratch table, all columns.
+    Record read() const;
+    // Writes the record's values into the scratch row.
+    void write(const Record& record);
+    // Replaces the stored row by the scratch row.
+    void copyBack();
+    void save(const Record& record);
+
+private:
+    void recreate(const QString& selectTail);
+
+    Connection& m_connection;
+    QString m_source;
+    QString m_name;
+};

@@ -1,0 +1,325 @@
+#include "db/Statement.h"
+
+#include "common/Cp1250.h"
+#include "db/Connection.h"
+#include "db/DbError.h"
+
+#include <QBuffer>
+#include <QIODevice>
+
+#include <cstring>
+#include <stdexcept>
+
+#include <mysql.h>
+
+namespace {
+constexpr qint64 kChunk = 64 * 1024;
+
+void fillTime(MYSQL_TIME& t, const QDate& date, const QTime& time, enum_mysql_timestamp_type kind)
+{
+    std::memset(&t, 0, sizeof t);
+    t.year = unsigned(date.year());
+    t.month = unsigned(date.month());
+    t.day = unsigned(date.day());
+    t.hour = unsigned(time.hour());
+    t.minute = unsigned(time.minute());
+    t.second = unsigned(time.second());
+    t.time_type = kind;
+}
+}
+
+struct Statement::Param
+{
+    MYSQL_BIND bind{};
+    QByteArray bytes;
+    long long integer = 0;
+    double real = 0;
+    MYSQL_TIME time{};
+    unsigned long length = 0;
+    QIODevice* stream = nullptr;
+};
+
+struct Statement::ResultColumn
+{
+    MYSQL_BIND bind{};
+    long long integer = 0;
+    double real = 0;
+    MYSQL_TIME time{};
+    unsigned long length = 0;
+    my_bool isNull = 0;
+    my_bool error = 0;
+};
+
+Statement::Statement(Connection& connection, const QString& sql)
+    : m_connection(connection)
+    , m_sql(sql)
+{
+    MYSQL* mysql = connection.handle();
+    m_stmt = mysql_stmt_init(mysql);
+    if (!m_stmt)
+        connection.fail(sql);
+    const QByteArray text = Cp1250::encode(sql);
+    if (mysql_stmt_prepare(m_stmt, text.constData(), text.size()) != 0)
+        fail();
+    m_params.resize(mysql_stmt_param_count(m_stmt));
+    for (auto& p : m_params) {
+        p = std::make_unique<Param>();
+        p->bind.buffer_type = MYSQL_TYPE_NULL;
+    }
+}
+
+Statement::~Statement()
+{
+    if (m_stmt)
+        mysql_stmt_close(m_stmt);
+}
+
+void Statement::fail() const
+{
+    const unsigned code = mysql_stmt_errno(m_stmt);
+    if (code >= 2000 && code < 3000)   // client side: the connection knows whether it was lost
+        m_connection.fail(m_sql);
+    throw DbError(QStringLiteral("SQL Error: ") + Cp1250::decode(QByteArray(mysql_stmt_error(m_stmt))), code, m_sql);
+}
+
+Statement::Param& Statement::param(int index)
+{
+    if (index < 0 || std::size_t(index) >= m_params.size())
+        throw DbError(QStringLiteral("SQL Error: parameter %1 out of range").arg(index), 0, m_sql);
+    Param& p = *m_params[std::size_t(index)];
+    p = Param{};
+    return p;
+}
+
+void Statement::bind(int index, const QVariant& value)
+{
+    Param& p = param(index);
+    MYSQL_BIND& b = p.bind;
+    if (value.isNull()) {
+        b.buffer_type = MYSQL_TYPE_NULL;
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        p.integer = value.toLongLong();
+        b.buffer_type = MYSQL_TYPE_LONGLONG;
+        b.buffer = &p.integer;
+        return;
+    case QMetaType::ULongLong:
+    case QMetaType::ULong:
+        p.integer = static_cast<long long>(value.toULongLong());
+        b.buffer_type = MYSQL_TYPE_LONGLONG;
+        b.is_unsigned = 1;
+        b.buffer = &p.integer;
+        return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        p.real = value.toDouble();
+        b.buffer_type = MYSQL_TYPE_DOUBLE;
+        b.buffer = &p.real;
+        return;
+    case QMetaType::QDate:
+        fillTime(p.time, value.toDate(), QTime(0, 0), MYSQL_TIMESTAMP_DATE);
+        b.buffer_type = MYSQL_TYPE_DATE;
+        b.buffer = &p.time;
+        return;
+    case QMetaType::QDateTime: {
+        const QDateTime dt = value.toDateTime();
+        fillTime(p.time, dt.date(), dt.time(), MYSQL_TIMESTAMP_DATETIME);
+        b.buffer_type = MYSQL_TYPE_DATETIME;
+        b.buffer = &p.time;
+        return;
+    }
+    case QMetaType::QByteArray:
+        p.bytes = value.toByteArray();
+        b.buffer_type = MYSQL_TYPE_LONG_BLOB;
+        return;
+    default:
+        p.bytes = Cp1250::encode(value.toString());
+        p.length = static_cast<unsigned long>(p.bytes.size());
+        b.buffer_type = MYSQL_TYPE_STRING;
+        b.buffer = p.bytes.data();
+        b.buffer_length = p.length;
+        b.length = &p.length;
+        return;
+    }
+}
+
+void Statement::bindDecimal(int index, const QString& text)
+{
+    Param& p = param(index);
+    p.bytes = text.trimmed().toLatin1();
+    p.length = static_cast<unsigned long>(p.bytes.size());
+    p.bind.buffer_type = MYSQL_TYPE_NEWDECIMAL;
+    p.bind.buffer = p.bytes.data();
+    p.bind.buffer_length = p.length;
+    p.bind.length = &p.length;
+}
+
+void Statement::bindStream(int index, QIODevice* device)
+{
+    Param& p = param(index);
+    p.stream = device;
+    p.bind.buffer_type = MYSQL_TYPE_LONG_BLOB;
+}
+
+quint64 Statement::execute()
+{
+    m_hasResult = false;
+    m_columns.clear();
+    m_results.clear();
+    mysql_stmt_free_result(m_stmt);
+
+    std::vector<MYSQL_BIND> binds;
+    binds.reserve(m_params.size());
+    for (const auto& p : m_params)
+        binds.push_back(p->bind);
+    if (!binds.empty() && mysql_stmt_bind_param(m_stmt, binds.data()) != 0)
+        fail();
+
+    // BLOBs go in chunks, so a document never has to fit into one packet with the statement.
+    for (std::size_t i = 0; i < m_params.size(); ++i) {
+        Param& p = *m_params[i];
+        if (p.bind.buffer_type != MYSQL_TYPE_LONG_BLOB)
+            continue;
+        // Sent at least once, or an empty BLOB would read as NULL.
+        bool sent = false;
+        auto send = [&](const char* data, qint64 size) {
+            if (mysql_stmt_send_long_data(m_stmt, unsigned(i), data, static_cast<unsigned long>(size)) != 0)
+                fail();
+            sent = true;
+        };
+        if (p.stream) {
+            QByteArray chunk(kChunk, Qt::Uninitialized);
+            for (qint64 n; (n = p.stream->read(chunk.data(), kChunk)) > 0;)
+                send(chunk.constData(), n);
+        } else {
+            for (qint64 at = 0; at < p.bytes.size(); at += kChunk)
+                send(p.bytes.constData() + at, std::min(kChunk, p.bytes.size() - at));
+        }
+        if (!sent)
+            send("", 0);
+    }
+
+    if (mysql_stmt_execute(m_stmt) != 0)
+        fail();
+    const quint64 changed = mysql_stmt_affected_rows(m_stmt);
+
+    MYSQL_RES* meta = mysql_stmt_result_metadata(m_stmt);
+    if (!meta)
+        return changed;
+    const unsigned count = mysql_num_fields(meta);
+    const MYSQL_FIELD* fields = mysql_fetch_fields(meta);
+    std::vector<MYSQL_BIND> resultBinds(count);
+    for (unsigned i = 0; i < count; ++i) {
+        const FieldType type = Field::typeOf(fields[i].type, fields[i].charsetnr, fields[i].length);
+        m_columns.push_back({QString::fromLatin1(fields[i].name), type});
+        auto column = std::make_unique<ResultColumn>();
+        MYSQL_BIND& b = column->bind;
+        b.length = &column->length;
+        b.is_null = &column->isNull;
+        b.error = &column->error;
+        switch (type) {
+        case FieldType::Integer:
+            b.buffer_type = MYSQL_TYPE_LONGLONG;
+            b.buffer = &column->integer;
+            b.is_unsigned = (fields[i].flags & UNSIGNED_FLAG) ? 1 : 0;
+            break;
+        case FieldType::Float:
+            b.buffer_type = MYSQL_TYPE_DOUBLE;
+            b.buffer = &column->real;
+            break;
+        case FieldType::Date:
+        case FieldType::DateTime:
+            b.buffer_type = MYSQL_TYPE_DATETIME;
+            b.buffer = &column->time;
+            break;
+        default:
+            // Length only; the bytes are fetched per column, in chunks where they are large.
+            b.buffer_type = MYSQL_TYPE_STRING;
+            break;
+        }
+        resultBinds[i] = b;
+        m_results.push_back(std::move(column));
+    }
+    mysql_free_result(meta);
+    if (mysql_stmt_bind_result(m_stmt, resultBinds.data()) != 0)
+        fail();
+    if (mysql_stmt_store_result(m_stmt) != 0)
+        fail();
+    m_hasResult = true;
+    return changed;
+}
+
+bool Statement::next()
+{
+    if (!m_hasResult)
+        return false;
+    const int rc = mysql_stmt_fetch(m_stmt);
+    if (rc == MYSQL_NO_DATA)
+        return false;
+    if (rc == 1)
+        fail();
+    return true;
+}
+
+QByteArray Statement::fetchColumn(int column) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    readBlob(column, buffer);
+    return bytes;
+}
+
+QVariant Statement::value(int column) const
+{
+    const ResultColumn& c = *m_results.at(std::size_t(column));
+    if (c.isNull)
+        return {};
+    const FieldType type = m_columns.at(std::size_t(column)).type;
+    switch (type) {
+    case FieldType::Integer:
+        return c.bind.is_unsigned ? QVariant(qulonglong(c.integer)) : QVariant(qlonglong(c.integer));
+    case FieldType::Float:
+        return c.real;
+    case FieldType::Date:
+    case FieldType::DateTime: {
+        const QDate date(int(c.time.year), int(c.time.month), int(c.time.day));
+        if (!date.isValid())
+            return {};
+        if (type == FieldType::Date)
+            return date;
+        return QDateTime(date, QTime(int(c.time.hour), int(c.time.minute), int(c.time.second)));
+    }
+    default: {
+        const QByteArray bytes = fetchColumn(column);
+        return Field::fromText(type, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    }
+    }
+}
+
+void Statement::readBlob(int column, QIODevice& out) const
+{
+    const ResultColumn& c = *m_results.at(std::size_t(column));
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    for (unsigned long at = 0; !c.isNull && at < c.length;) {
+        MYSQL_BIND b{};
+        unsigned long length = 0;
+        const unsigned long size = std::min<unsigned long>(kChunk, c.length - at);
+        b.buffer_type = MYSQL_TYPE_STRING;
+        b.buffer = chunk.data();
+        b.buffer_length = size;
+        b.length = &length;
+        if (mysql_stmt_fetch_column(m_stmt, &b, unsigned(column), at) != 0)
+            fail();
+        if (out.write(chunk.constData(), qint64(size)) != qint64(size))
+            throw std::runtime_error("Unable to write " + out.errorString().toStdString());
+        at += size;
+    }
+}

@@ -1,0 +1,59 @@
+#include "orders/DatasetGrid.h"
+
+#include "db/Dataset.h"
+#include "db/DatasetModel.h"
+
+#include <QHeaderView>
+
+DatasetGrid::DatasetGrid(QWidget* parent)
+    : QTableView(parent)
+{
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    horizontalHeader()->setSectionsMovable(true);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    // Fixed row heights keep a list of many thousands of rows as fast as a short one.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setFixedWidth(14);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DatasetGrid::titleClicked);
+    connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit rowDoubleClicked(index.row());
+    });
+}
+
+void DatasetGrid::setDatasetModel(DatasetModel* model)
+{
+    m_model = model;
+    setModel(model);
+    connect(&model->dataset(), &Dataset::currentRowChanged, this, &DatasetGrid::followDataset);
+    followDataset(model->dataset().currentRow());
+}
+
+void DatasetGrid::setColumnWidths(const QList<int>& widths)
+{
+    for (int i = 0; i < widths.size(); ++i)
+        setColumnWidth(i, widths[i]);
+}
+
+void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_model && current.isValid())
+        m_model->dataset().setCurrentRow(current.row());
+}
+
+void DatasetGrid::followDataset(int row)
+{
+    if (row < 0 || row >= m_model->rowCount() || currentIndex().row() == row)
+        return;
+    const QModelIndex index = m_model->index(row, std::max(currentIndex().column(), 0));
+    setCurrentIndex(index);
+    scrollTo(index);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTableView>
+
+class DatasetModel;
+
+// A read-only grid over a dataset's model whose current row is the dataset's current row, both
+// ways, marked in an indicator column at the left. Title clicks and double clicks are reported.
+class DatasetGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit DatasetGrid(QWidget* parent = nullptr);
+
+    void setDatasetModel(DatasetModel* model);
+    DatasetModel* datasetModel() const { return m_model; }
+    void setColumnWidths(const QList<int>& widths);
+
+signals:
+    void titleClicked(int column);
+    void rowDoubleClicked(int row);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    void followDataset(int row);
+
+    DatasetModel* m_model = nullptr;
+};

@@ -1,0 +1,118 @@
+#include "common/AppDir.h"
+#include "common/ErrorBox.h"
+#include "common/FileCopy.h"
+#include "common/Process.h"
+#include "common/ShellOpen.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class CommonHelpersTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void writeFile(const QString& path, const QByteArray& content)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void errorBoxText_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("letter") << "SQL Error: gone" << "SQL Error: gone.";
+        QTest::addRow("digit") << "Error 42" << "Error 42.";
+        QTest::addRow("full stop") << "Done." << "Done.";
+        QTest::addRow("closing parenthesis") << "Failed (x)" << "Failed (x)";
+        QTest::addRow("exclamation mark") << "Stop!" << "Stop!";
+        QTest::addRow("empty") << "" << "";
+    }
+    void errorBoxText()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(ErrorBox::textFor(message), shown);
+    }
+
+    void applicationDirectoryFindsFilesWithoutRegardToCase()
+    {
+        AppDir::setOverride(m_dir.path());
+        QVERIFY(AppDir::path().endsWith(u'/'));
+        writeFile(m_dir.filePath(QStringLiteral("Vorlany.ini")), "x");
+        QCOMPARE(AppDir::file(QStringLiteral("vorlany.INI")), m_dir.filePath(QStringLiteral("Vorlany.ini")));
+        QCOMPARE(AppDir::file(QStringLiteral("velnor.ini")), m_dir.filePath(QStringLiteral("velnor.ini")));
+        AppDir::setOverride({});
+        QCOMPARE(AppDir::appendSeparator(QStringLiteral("/data")), QStringLiteral("/data/"));
+        QCOMPARE(AppDir::appendSeparator(QStringLiteral("/data/")), QStringLiteral("/data/"));
+    }
+
+    void copyKeepsContentAndDate()
+    {
+        const QString source = m_dir.filePath(QStringLiteral("source.bin"));
+        QByteArray content;
+        for (int i = 0; i < 40000; ++i)   // more than two blocks
+            content.append(char(i * 7));
+        writeFile(source, content);
+        const QDateTime stamp = QDateTime::currentDateTime().addDays(-3).addMSecs(-QDateTime::currentDateTime().time().msec());
+        {
+            QFile f(source);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
+        const QString destination = m_dir.filePath(QStringLiteral("copy.bin"));
+        writeFile(destination, QByteArray(100000, 'x'));   // replaced, not appended to
+
+        QVERIFY(FileCopy::copyKeepingDate(source, destination));
+        QCOMPARE(readFile(destination), content);
+        QCOMPARE(QFileInfo(destination).lastModified(), stamp);
+    }
+
+    void copyFromAMissingSourceCreatesNothing()
+    {
+        const QString destination = m_dir.filePath(QStringLiteral("never.bin"));
+        QVERIFY(!FileCopy::copyKeepingDate(m_dir.filePath(QStringLiteral("missing")), destination));
+        QVERIFY(!QFile::exists(destination));
+    }
+
+    void runWaitsForTheProgram()
+    {
+        const QString marker = m_dir.filePath(QStringLiteral("ran"));
+        QVERIFY(Process::run(QStringLiteral("sh -c \"sleep 0.2; echo done > '%1'\"").arg(marker), Process::Wait::UntilEnded,
+                             Process::Window::Hidden));
+        QCOMPARE(readFile(marker), QByteArray("done\n"));
+        QVERIFY(!Process::run(QStringLiteral("/no/such/program"), Process::Wait::UntilEnded));
+        QVERIFY(!Process::run(QStringLiteral("/no/such/program"), Process::Wait::No));
+    }
+
+    void shellOpenHandsTheFileToTheDesktop()
+    {
+        // A stand-in for xdg-open records what it was asked to open.
+        const QString bin = m_dir.filePath(QStringLiteral("bin"));
+        QDir().mkpath(bin);
+        const QString record = m_dir.filePath(QStringLiteral("opened"));
+        writeFile(bin + QStringLiteral("/xdg-open"), QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
+        QFile::setPermissions(bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
+        qputenv("PATH", (bin + u':' + qEnvironmentVariable("PATH")).toUtf8());
+
+        const QString document = m_dir.filePath(QStringLiteral("dlouhý název dokumentu %1.pdf").arg(QString(200, u'x')));
+        writeFile(document, "%PDF");
+        QVERIFY(ShellOpen::open(document));
+        QTRY_VERIFY(QFile::exists(record));
+        QTRY_COMPARE(QUrl(QString::fromUtf8(readFile(record))).toLocalFile(), document);
+    }
+};
+
+QTEST_MAIN(CommonHelpersTest)
+#include "CommonHelpersTest.moc"
