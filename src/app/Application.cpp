@@ -3,6 +3,7 @@
 #include "common/ErrorBox.h"
 
 #include <QFile>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -25,6 +26,10 @@ Application::Application(int& argc, char** argv)
 
 void Application::applyTheme(QApplication& app)
 {
+    // The resources live in a static library: without this the linker may drop them.
+    Q_INIT_RESOURCE(resources);
+    // The theme names Tahoma; where it is missing, the closest installed sans serif stands in.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFile sheet(QStringLiteral(":/theme.qss"));
     if (sheet.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(sheet.readAll()));

@@ -1,7 +1,8 @@
 #include "db/DatasetModel.h"
 
-#include "common/RegionalFormat.h"
 #include "db/Dataset.h"
+
+#include <QLocale>
 
 
 DatasetModel::DatasetModel(Dataset& dataset, QList<Column> columns, QObject* parent)
@@ -61,7 +62,7 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
             return QString();
         if (m_dataset.field(field).isDate()) {
             const QDateTime dt = Field::parseDateTime(m_dataset.raw(index.row(), field));
-            return RegionalFormat::date(dt.date());
+            return dt.isValid() ? QLocale().toString(dt.date(), QLocale::ShortFormat) : QString();
         }
         return m_dataset.text(index.row(), field);
     }
