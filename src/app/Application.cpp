@@ -30,6 +30,8 @@ void Application::applyTheme(QApplication& app)
     Q_INIT_RESOURCE(resources);
     // The theme names Tahoma; where it is missing, the closest installed sans serif stands in.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     QFile sheet(QStringLiteral(":/theme.qss"));
     if (sheet.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(sheet.readAll()));

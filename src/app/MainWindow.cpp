@@ -7,8 +7,8 @@
 #include "common/IniFile.h"
 #include "common/QuestionDialog.h"
 #include "db/Connection.h"
-#include "db/DatasetModel.h"
 #include "orders/OrderList.h"
+#include "orders/OrderListModel.h"
 
 #include <QCloseEvent>
 

@@ -2,6 +2,7 @@
 
 #include "db/Dataset.h"
 #include "db/DatasetModel.h"
+#include "orders/ColumnSearchDialog.h"
 
 #include <QHeaderView>
 
@@ -21,7 +22,7 @@ DatasetGrid::DatasetGrid(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setFixedWidth(14);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DatasetGrid::titleClicked);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DatasetGrid::sortAndSearch);
     connect(this, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
             emit rowDoubleClicked(index.row());
@@ -40,6 +41,16 @@ void DatasetGrid::setColumnWidths(const QList<int>& widths)
 {
     for (int i = 0; i < widths.size(); ++i)
         setColumnWidth(i, widths[i]);
+}
+
+void DatasetGrid::sortAndSearch(int column)
+{
+    if (!m_model || !m_model->dataset().isOpen())
+        return;
+    const QString field = m_model->column(column).field;
+    m_model->dataset().sortBy(field);
+    ColumnSearchDialog search(m_model->dataset(), field, m_searchPosition, this);
+    search.search();
 }
 
 void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)

@@ -5,7 +5,8 @@
 class DatasetModel;
 
 // A read-only grid over a dataset's model whose current row is the dataset's current row, both
-// ways, marked in an indicator column at the left. Title clicks and double clicks are reported.
+// ways, marked in an indicator column at the left. A title click sorts the dataset by that
+// column and opens the column search window on it; double clicks are reported.
 class DatasetGrid : public QTableView
 {
     Q_OBJECT
@@ -16,9 +17,12 @@ public:
     void setDatasetModel(DatasetModel* model);
     DatasetModel* datasetModel() const { return m_model; }
     void setColumnWidths(const QList<int>& widths);
+    // Where the column search window opens; (0, 0) centres it over this grid's window.
+    void setSearchPosition(QPoint position) { m_searchPosition = position; }
+
+    void sortAndSearch(int column);
 
 signals:
-    void titleClicked(int column);
     void rowDoubleClicked(int row);
 
 protected:
@@ -28,4 +32,5 @@ private:
     void followDataset(int row);
 
     DatasetModel* m_model = nullptr;
+    QPoint m_searchPosition;
 };

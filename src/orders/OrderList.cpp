@@ -1,34 +1,18 @@
 #include "orders/OrderList.h"
 
 #include "db/Dataset.h"
-#include "db/DatasetModel.h"
+#include "orders/OrderListModel.h"
 
 namespace {
 const QString kQuery = QStringLiteral("select id,ZAKAZKA,ICO,NAZEVPODNI,POPIS,DATUMOD,DATUMDO,\n"
                                       " POPIS2,STREDISKO\n"
                                       " from vorlany order by nazevpodni,zakazka");
-
-QList<DatasetModel::Column> columns()
-{
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    const Qt::Alignment centred = Qt::AlignCenter;
-    return {
-        {QStringLiteral("ZAKAZKA"), {}, left, {}},
-        {QStringLiteral("POPIS"), {}, left, {}},
-        {QStringLiteral("POPIS2"), {}, left, {}},
-        {QStringLiteral("ICO"), {}, left, {}},
-        {QStringLiteral("NAZEVPODNI"), {}, left, {}},
-        {QStringLiteral("STREDISKO"), QStringLiteral("Stř."), Qt::AlignRight | Qt::AlignVCenter, {}},
-        {QStringLiteral("DATUMOD"), {}, centred, centred},
-        {QStringLiteral("DATUMDO"), {}, centred, centred},
-    };
-}
 }
 
 OrderList::OrderList(Connection& connection, QObject* parent)
     : QObject(parent)
     , m_dataset(std::make_unique<Dataset>(connection, kQuery))
-    , m_model(std::make_unique<DatasetModel>(*m_dataset, columns()))
+    , m_model(std::make_unique<OrderListModel>(*m_dataset))
 {
     m_dataset->setObjectName(QStringLiteral("zqVorl"));
 }
@@ -38,4 +22,20 @@ OrderList::~OrderList() = default;
 void OrderList::open()
 {
     m_dataset->open();
+}
+
+void OrderList::refresh()
+{
+    m_dataset->refresh();
+}
+
+std::optional<qint64> OrderList::currentId() const
+{
+    const QVariant id = m_dataset->currentValue(u"id");
+    return id.isNull() ? std::nullopt : std::optional<qint64>(id.toLongLong());
+}
+
+QString OrderList::currentOrderNumber() const
+{
+    return m_dataset->currentValue(u"ZAKAZKA").toString();
 }

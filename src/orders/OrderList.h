@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
+#include <optional>
 
 class Connection;
 class Dataset;
-class DatasetModel;
+class OrderListModel;
 
-// The list of all orders: the query, its rows in memory and the model the grid shows.
+// The list of all orders: the query, its rows in memory and the model the grid shows. Its
+// current row is the order the main window's commands act on.
 class OrderList : public QObject
 {
     Q_OBJECT
@@ -18,11 +21,16 @@ public:
     ~OrderList() override;
 
     Dataset& dataset() const { return *m_dataset; }
-    DatasetModel& model() const { return *m_model; }
+    OrderListModel& model() const { return *m_model; }
 
     void open();
+    // Queries again, sorts again and keeps the current order when it is unchanged.
+    void refresh();
+
+    std::optional<qint64> currentId() const;
+    QString currentOrderNumber() const;
 
 private:
     std::unique_ptr<Dataset> m_dataset;
-    std::unique_ptr<DatasetModel> m_model;
+    std::unique_ptr<OrderListModel> m_model;
 };

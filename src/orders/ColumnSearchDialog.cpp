@@ -1,0 +1,268 @@
+#include "orders/ColumnSearchDialog.h"
+
+#include "ui_ColumnSearchDialog.h"
+
+#include "common/BusyCursor.h"
+#include "common/ErrorBox.h"
+#include "orders/SearchValueModel.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QScopedValueRollback>
+
+namespace {
+constexpr int kListRows = 10;
+constexpr int kTopPanel = 60;
+constexpr int kBottomPanel = 39;
+constexpr QChar kDegreeSign(0x00B0);
+}
+
+ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldName, QPoint position, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint)
+    , m_ui(std::make_unique<Ui::ColumnSearchDialog>())
+    , m_dataset(dataset)
+    , m_values(new SearchValueModel(this))
+    , m_position(position)
+{
+    m_ui->setupUi(this);
+    QFont font(QStringLiteral("Courier New"), 8);
+    font.setStyleHint(QFont::TypeWriter);
+    m_ui->valueList->setFont(font);
+    m_values->setRowHeight(QFontMetrics(font).height() + 2);
+    m_ui->valueList->setModel(m_values);
+    m_ui->searchEdit->installEventFilter(this);
+    m_ui->fieldBox->installEventFilter(this);
+
+    if (m_dataset.currentRow() >= 0)
+        m_savedRow = m_dataset.bookmark(m_dataset.currentRow());
+    int selected = 0;
+    for (int f = 0; f < m_dataset.fieldCount(); ++f) {
+        const Field& field = m_dataset.field(f);
+        if (field.isLarge())
+            continue;
+        if (field.name.compare(fieldName, Qt::CaseInsensitive) == 0)
+            selected = m_ui->fieldBox->count();
+        m_ui->fieldBox->addItem(field.name, f);
+    }
+
+    connect(m_ui->fieldBox, &QComboBox::currentIndexChanged, this, &ColumnSearchDialog::chooseField);
+    connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &ColumnSearchDialog::searchTextChanged);
+    connect(m_ui->valueList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ColumnSearchDialog::valueChosen);
+    connect(m_ui->valueList, &QListView::doubleClicked, this, &ColumnSearchDialog::take);
+    connect(m_ui->takeButton, &QPushButton::clicked, this, &ColumnSearchDialog::take);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &ColumnSearchDialog::reject);
+    connect(m_ui->listModeBox, &QCheckBox::toggled, this, &ColumnSearchDialog::setListMode);
+    connect(m_ui->partMatchingBox, &QCheckBox::toggled, this, &ColumnSearchDialog::setPartMatching);
+
+    m_ui->fieldBox->setCurrentIndex(selected);
+    chooseField(selected);
+    fitHeight();
+    m_ui->searchEdit->setFocus();
+}
+
+ColumnSearchDialog::~ColumnSearchDialog() = default;
+
+bool ColumnSearchDialog::search()
+{
+    return exec() == Accepted;
+}
+
+bool ColumnSearchDialog::partMatching() const
+{
+    return m_ui->partMatchingBox->isChecked();
+}
+
+void ColumnSearchDialog::chooseField(int index)
+{
+    if (index < 0)
+        return;
+    m_field = m_ui->fieldBox->itemData(index).toInt();
+    {
+        // The dataset's current row does not move during the walk, so the grid is not redrawn.
+        BusyCursor busy;
+        m_values->load(m_dataset, m_field);
+    }
+    if (partMatching()) {
+        setSearchText(QString());
+        selectShown(0);
+    } else {
+        m_ui->searchEdit->setText(m_values->shownCount() > 0 ? m_values->textAt(0) : QString());
+    }
+    updateDefaultButton();
+}
+
+void ColumnSearchDialog::setSearchText(const QString& text)
+{
+    const QScopedValueRollback guard(m_settingText, true);
+    m_ui->searchEdit->setText(text);
+}
+
+void ColumnSearchDialog::searchTextChanged(const QString& text)
+{
+    if (m_settingText)
+        return;
+    if (!m_ui->listModeBox->isChecked()) {
+        updateDefaultButton();
+        return;
+    }
+    if (partMatching()) {
+        m_values->showContaining(text);
+        selectShown(0);
+    } else {
+        const int found = m_values->lowerBound(text, [] {
+            QCollator collator{QLocale()};
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            return collator;
+        }());
+        if (found >= 0)
+            selectShown(found);
+    }
+    updateDefaultButton();
+}
+
+void ColumnSearchDialog::selectShown(int shownRow)
+{
+    const QScopedValueRollback guard(m_selectingByText, true);
+    if (shownRow < 0 || shownRow >= m_values->shownCount()) {
+        m_ui->valueList->setCurrentIndex({});
+        return;
+    }
+    const QModelIndex index = m_values->index(shownRow);
+    m_ui->valueList->setCurrentIndex(index);
+    m_ui->valueList->scrollTo(index);
+}
+
+void ColumnSearchDialog::valueChosen(const QModelIndex& current)
+{
+    if (!current.isValid())
+        return;
+    m_dataset.setCurrentRow(m_dataset.rowOf(m_values->bookmarkAt(current.row())));
+    if (!m_selectingByText && !partMatching()) {
+        setSearchText(m_values->textAt(current.row()));
+        m_ui->searchEdit->selectAll();
+    }
+    updateDefaultButton();
+}
+
+void ColumnSearchDialog::updateDefaultButton()
+{
+    const QModelIndex current = m_ui->valueList->currentIndex();
+    const bool isDefault = !m_ui->listModeBox->isChecked()
+        || (current.isValid() && (partMatching() || m_ui->searchEdit->text() == m_values->textAt(current.row())));
+    m_ui->takeButton->setDefault(isDefault);
+}
+
+void ColumnSearchDialog::setListMode(bool on)
+{
+    m_ui->valueList->setVisible(on);
+    m_ui->partMatchingBox->setVisible(on);
+    fitHeight();
+    if (on)
+        searchTextChanged(m_ui->searchEdit->text());
+    updateDefaultButton();
+}
+
+void ColumnSearchDialog::setPartMatching(bool on)
+{
+    if (on) {
+        searchTextChanged(m_ui->searchEdit->text());
+        return;
+    }
+    m_values->showAll();
+    m_ui->searchEdit->setText(m_values->shownCount() > 0 ? m_values->textAt(0) : QString());
+}
+
+void ColumnSearchDialog::take()
+{
+    if (!m_ui->listModeBox->isChecked()) {
+        const auto found = m_values->findWhole(m_ui->searchEdit->text());
+        if (!found) {
+            QApplication::beep();
+            ErrorBox::message(ErrorBox::Icon::Error, QStringLiteral("Error"), QStringLiteral("Record not found"), this);
+            return;
+        }
+        m_dataset.setCurrentRow(m_dataset.rowOf(*found));
+    }
+    accept();
+}
+
+void ColumnSearchDialog::reject()
+{
+    if (m_savedRow >= 0)
+        m_dataset.setCurrentRow(m_dataset.rowOf(m_savedRow));
+    QDialog::reject();
+}
+
+void ColumnSearchDialog::fitHeight()
+{
+    const int rowHeight = QFontMetrics(m_ui->valueList->font()).height() + 2;
+    const int height = m_ui->listModeBox->isChecked() ? kListRows * rowHeight + kTopPanel + kBottomPanel + 45
+                                                      : kTopPanel + kBottomPanel + 35;
+    setFixedSize(435, height);
+}
+
+void ColumnSearchDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_position.isNull()) {
+        move(m_position);
+    } else if (QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr) {
+        move(opener->frameGeometry().center() - rect().center());
+    }
+}
+
+bool ColumnSearchDialog::acceptsCharacter(QChar c) const
+{
+    if (c == kDegreeSign)
+        return false;
+    if (m_values->valueCount() == 0 || m_field < 0)
+        return true;
+    const Field& field = m_dataset.field(m_field);
+    const QLocale locale;
+    if (c.isDigit())
+        return true;
+    if (field.type == FieldType::Integer)
+        return c == u'+' || c == u'-';
+    if (field.isNumeric())
+        return c == u'+' || c == u'-' || c == u'.' || c == u',' || c == u'e' || c == u'E'
+            || locale.decimalPoint() == c;
+    if (field.isDate() || field.type == FieldType::Time)
+        return c == u'.' || c == u'/' || c == u'-' || c == u':' || c == u' ';
+    return true;
+}
+
+bool ColumnSearchDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == m_ui->fieldBox && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        m_ui->searchEdit->setFocus();
+        return true;
+    }
+    if (watched != m_ui->searchEdit)
+        return QDialog::eventFilter(watched, event);
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (m_ui->listModeBox->isChecked()) {
+            QApplication::sendEvent(m_ui->valueList, event);
+            return true;
+        }
+        break;
+    default:
+        for (const QChar c : key->text()) {
+            if (c.isPrint() && !acceptsCharacter(c)) {
+                QApplication::beep();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

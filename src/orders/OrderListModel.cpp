@@ -1,0 +1,54 @@
+#include "orders/OrderListModel.h"
+
+#include "db/Dataset.h"
+
+#include <QColor>
+
+namespace {
+QList<DatasetModel::Column> orderColumns()
+{
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    return {
+        {QStringLiteral("ZAKAZKA"), {}, left, {}},
+        {QStringLiteral("POPIS"), {}, left, {}},
+        {QStringLiteral("POPIS2"), {}, left, {}},
+        {QStringLiteral("ICO"), {}, left, {}},
+        {QStringLiteral("NAZEVPODNI"), {}, left, {}},
+        {QStringLiteral("STREDISKO"), QStringLiteral("Stř."), Qt::AlignRight | Qt::AlignVCenter, {}},
+        {QStringLiteral("DATUMOD"), {}, Qt::AlignCenter, Qt::AlignCenter},
+        {QStringLiteral("DATUMDO"), {}, Qt::AlignCenter, Qt::AlignCenter},
+    };
+}
+}
+
+OrderListModel::OrderListModel(Dataset& dataset, QObject* parent)
+    : DatasetModel(dataset, orderColumns(), parent)
+{
+}
+
+const QColor& OrderListModel::overdueColor()
+{
+    static const QColor colour(201, 201, 201);
+    return colour;
+}
+
+bool OrderListModel::isOverdue(bool dueIsNull, std::string_view due, const QDateTime& now)
+{
+    if (dueIsNull)
+        return true;
+    const QDateTime dueAt = Field::parseDateTime(due);
+    return !dueAt.isValid() || now > dueAt;
+}
+
+QVariant OrderListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::BackgroundRole)
+        return DatasetModel::data(index, role);
+    const int due = dataset().fieldIndex(u"DATUMDO");
+    if (!index.isValid() || due < 0)
+        return {};
+    const int row = index.row();
+    if (isOverdue(dataset().isNull(row, due), dataset().raw(row, due), m_clock()))
+        return overdueColor();
+    return {};
+}
