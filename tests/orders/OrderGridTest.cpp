@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(colourAt(2, 0), OrderListModel::overdueColor());
         QCOMPARE(colourAt(0, 3), OrderListModel::overdueColor());   // no due date
         QCOMPARE(colourAt(1, 0), plain);
-        QCOMPARE(colourAt(3, 7), plain);
+        QCOMPARE(colourAt(3, 1), plain);
     }
 
     void titleClickSortsOnceAndOpensTheSearchWindow()
