@@ -1,0 +1,186 @@
+// The order list on 100,000 orders: opening against a plain client loop over the same rows,
+// sorting, opening the column search window, one keystroke of part matching, memory.
+
+#include "TestDb.h"
+
+#include "app/Application.h"
+#include "common/Cp1250.h"
+#include "db/Dataset.h"
+#include "orders/ColumnSearchDialog.h"
+#include "orders/DatasetGrid.h"
+#include "orders/OrderList.h"
+#include "orders/OrderListModel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <mysql.h>
+
+namespace {
+constexpr int kOrders = 100000;
+constexpr int kRuns = 5;
+
+const char* kQuery = "select id,ZAKAZKA,ICO,NAZEVPODNI,POPIS,DATUMOD,DATUMDO,\n POPIS2,STREDISKO\n"
+                     " from vorlany order by nazevpodni,zakazka";
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double seconds(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+void fill(TestDb& db)
+{
+    db.exec(QStringLiteral(
+                "insert into vorlany (id, ZAKAZKA, ICO, NAZEVPODNI, POPIS, POPIS2, STREDISKO, DATUMOD, DATUMDO)\n"
+                "select 0, concat('2026/', lpad(seq, 6, '0')),\n"
+                " lpad((seq * 7919) mod 100000000, 8, '0'),\n"
+                " if(seq mod 500 = 0, null, concat(elt(1 + seq mod 10, 'Stavby', 'Kovovýroba', 'Elektro', 'Autodoprava',"
+                "   'Truhlářství', 'Zámečnictví', 'Čistírna', 'Řeznictví', 'Pekárna', 'Sklárny'), ' ',"
+                "   elt(1 + (seq div 10) mod 20, 'Novák', 'Dvořák', 'Černý', 'Procházka', 'Kučera', 'Veselý', 'Horák',"
+                "   'Němec', 'Pokorný', 'Marek', 'Pospíšil', 'Hájek', 'Jelínek', 'Král', 'Růžička', 'Beneš', 'Fiala',"
+                "   'Sedláček', 'Doležal', 'Zeman'), ' ', (seq div 200) mod 10, ' s.r.o.')),\n"
+                " concat(elt(1 + seq mod 8, 'Oprava', 'Výroba', 'Montáž', 'Revize', 'Dodávka', 'Svařování', 'Nátěr',"
+                "   'Údržba'), ' ', elt(1 + (seq div 8) mod 6, 'brány', 'haly', 'zábradlí', 'schodiště', 'střechy',"
+                "   'jeřábu'), ' č. ', seq),\n"
+                " if(seq mod 3 = 0, null, concat('dle výkresu ', seq mod 977)),\n"
+                " if(seq mod 7 = 0, null, seq mod 40),\n"
+                " '2026-01-01' + interval (seq mod 365) day,\n"
+                " if(seq mod 97 = 0, null, '2026-06-01' + interval (seq mod 400) day + interval (seq mod 24) hour)\n"
+                "from seq_1_to_%1")
+                .arg(kOrders));
+}
+
+// The baseline: the client library alone fetching the same rows over an equal connection.
+double plainClientLoop(const Connection::Settings& s, std::size_t* bytes)
+{
+    MYSQL* mysql = mysql_init(nullptr);
+    const unsigned protocol = MYSQL_PROTOCOL_TCP;
+    mysql_optionsv(mysql, MYSQL_OPT_PROTOCOL, &protocol);
+    mysql_optionsv(mysql, MYSQL_OPT_COMPRESS, nullptr);
+    mysql_optionsv(mysql, MYSQL_SET_CHARSET_NAME, "cp1250");
+    if (!mysql_real_connect(mysql, s.host.toUtf8().constData(), s.user.toUtf8().constData(),
+                            s.password.toUtf8().constData(), s.database.toUtf8().constData(), unsigned(s.port), nullptr, 0))
+        qFatal("connect: %s", mysql_error(mysql));
+    mysql_query(mysql, "SET CHARACTER SET cp1250");
+    std::size_t total = 0;
+    const double time = seconds([&] {
+        mysql_real_query(mysql, kQuery, std::strlen(kQuery));
+        MYSQL_RES* result = mysql_use_result(mysql);
+        const unsigned fields = mysql_num_fields(result);
+        while (mysql_fetch_row(result)) {
+            const unsigned long* lengths = mysql_fetch_lengths(result);
+            for (unsigned i = 0; i < fields; ++i)
+                total += lengths[i];
+        }
+        mysql_free_result(result);
+    });
+    mysql_close(mysql);
+    *bytes = total;
+    return time;
+}
+
+long residentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    statm.open(QIODevice::ReadOnly);
+    return statm.readAll().split(' ').value(1).toLong() * 4;
+}
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Application::applyTheme(app);
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    TestDb db;
+    if (!db.ready())
+        qFatal("%s", qPrintable(db.problem()));
+    const double fillTime = seconds([&] { fill(db); });
+    std::printf("generated %d orders in %.1f s\n", kOrders, fillTime);
+
+    std::vector<double> plain, open;
+    std::size_t rawBytes = 0;
+    OrderList list(db.connection());
+    DatasetGrid grid;
+    grid.setDatasetModel(&list.model());
+    grid.resize(1084, 452);
+    grid.show();
+    long rssBefore = residentKiB(), rssAfter = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        plain.push_back(plainClientLoop(db.settings(), &rawBytes));
+        open.push_back(seconds([&] {
+            list.open();
+            QCoreApplication::processEvents();
+        }));
+        if (run == 0)
+            rssAfter = residentKiB();
+    }
+    const Dataset& data = list.dataset();
+    if (data.rowCount() != kOrders || list.model().rowCount() != kOrders)
+        qFatal("expected %d rows, have %d", kOrders, data.rowCount());
+    std::printf("open list: %.3f s median, plain client loop %.3f s median, ratio %.2f (limit 1.50)\n", median(open),
+                median(plain), median(open) / median(plain));
+
+    auto sortTime = [&](const QString& field) {
+        std::vector<double> sort;
+        for (int run = 0; run < kRuns; ++run) {
+            list.dataset().sortBy(QStringLiteral("id"));
+            sort.push_back(seconds([&] {
+                list.dataset().sortBy(field);
+                QCoreApplication::processEvents();
+            }));
+        }
+        return median(sort);
+    };
+    std::printf("sort by POPIS (every value distinct): %.3f s median\n", sortTime(QStringLiteral("POPIS")));
+    std::printf("sort by NAZEVPODNI: %.3f s median (limit 0.300)\n", sortTime(QStringLiteral("NAZEVPODNI")));
+
+    std::vector<double> opening, keystrokes;
+    for (int run = 0; run < kRuns; ++run) {
+        std::unique_ptr<ColumnSearchDialog> search;
+        opening.push_back(seconds([&] {
+            search = std::make_unique<ColumnSearchDialog>(list.dataset(), QStringLiteral("NAZEVPODNI"), QPoint(0, 0), &grid);
+            search->show();
+            QCoreApplication::processEvents();
+        }));
+        auto* text = search->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+        for (const QString& typed : {u"kovo"_qs, u"nov"_qs, u"a s.r"_qs, u"řez"_qs}) {
+            for (const QChar c : typed)
+                keystrokes.push_back(seconds([&] {
+                    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+                    QApplication::sendEvent(text, &press);
+                    QCoreApplication::processEvents();
+                }));
+            text->clear();
+            QCoreApplication::processEvents();
+        }
+        search->reject();
+    }
+    std::printf("open search window on NAZEVPODNI: %.3f s median (limit 0.300)\n", median(opening));
+    std::printf("part matching keystroke: %.1f ms median, %.1f ms max (limit 16 ms median)\n", median(keystrokes) * 1e3,
+                *std::max_element(keystrokes.begin(), keystrokes.end()) * 1e3);
+
+    std::printf("memory of the open list: %.1f MiB held for %.1f MiB of row values, ratio %.2f (limit 3.00); "
+                "resident growth at first open %.1f MiB\n",
+                double(data.memoryUsed()) / 1048576, double(data.valueBytes()) / 1048576,
+                double(data.memoryUsed()) / double(data.valueBytes()), double(rssAfter - rssBefore) / 1024);
+    if (data.valueBytes() != rawBytes)
+        std::printf("note: the plain loop saw %zu bytes, the list %zu\n", rawBytes, data.valueBytes());
+    return 0;
+}
