@@ -47,22 +47,22 @@ double seconds(const std::function<void()>& work)
 void fill(TestDb& db)
 {
     db.exec(QStringLiteral(
-                "insert into vorlany (id, ZAKAZKA, ICO, NAZEVPODNI, POPIS, POPIS2, STREDISKO, DATUMOD, DATUMDO)\n"
-                "select 0, concat('2026/', lpad(seq, 6, '0')),\n"
-                " lpad((seq * 7919) mod 100000000, 8, '0'),\n"
-                " if(seq mod 500 = 0, null, concat(elt(1 + seq mod 10, 'Stavby', 'Kovovýroba', 'Elektro', 'Autodoprava',"
-                "   'Truhlářství', 'Zámečnictví', 'Čistírna', 'Řeznictví', 'Pekárna', 'Sklárny'), ' ',"
-                "   elt(1 + (seq div 10) mod 20, 'Novák', 'Dvořák', 'Černý', 'Procházka', 'Kučera', 'Veselý', 'Horák',"
-                "   'Němec', 'Pokorný', 'Marek', 'Pospíšil', 'Hájek', 'Jelínek', 'Král', 'Růžička', 'Beneš', 'Fiala',"
-                "   'Sedláček', 'Doležal', 'Zeman'), ' ', (seq div 200) mod 10, ' s.r.o.')),\n"
-                " concat(elt(1 + seq mod 8, 'Oprava', 'Výroba', 'Montáž', 'Revize', 'Dodávka', 'Svařování', 'Nátěr',"
-                "   'Údržba'), ' ', elt(1 + (seq div 8) mod 6, 'brány', 'haly', 'zábradlí', 'schodiště', 'střechy',"
-                "   'jeřábu'), ' č. ', seq),\n"
-                " if(seq mod 3 = 0, null, concat('dle výkresu ', seq mod 977)),\n"
-                " if(seq mod 7 = 0, null, seq mod 40),\n"
-                " '2026-01-01' + interval (seq mod 365) day,\n"
-                " if(seq mod 97 = 0, null, '2026-06-01' + interval (seq mod 400) day + interval (seq mod 24) hour)\n"
-                "from seq_1_to_%1")
+        "insert into vorlany (id, ZAKAZKA, ICO, NAZEVPODNI, POPIS, POPIS2, STREDISKO, DATUMOD, DATUMDO)\n"
+        "select 0, concat('2026/', lpad(seq, 6, '0')),\n"
+        " lpad((seq * 7919) mod 100000000, 8, '0'),\n"
+        " if(seq mod 500 = 0, null, concat(elt(1 + seq mod 10, 'Stavby', 'Kovovýroba', 'Elektro', 'Autodoprava',"
+        "   'Truhlářství', 'Zámečnictví', 'Čistírna', 'Řeznictví', 'Pekárna', 'Sklárny'), ' ',"
+        "   elt(1 + (seq div 10) mod 20, 'Novák', 'Dvořák', 'Černý', 'Procházka', 'Kučera', 'Veselý', 'Horák',"
+        "   'Němec', 'Pokorný', 'Marek', 'Pospíšil', 'Hájek', 'Jelínek', 'Král', 'Růžička', 'Beneš', 'Fiala',"
+        "   'Sedláček', 'Doležal', 'Zeman'), ' ', (seq div 200) mod 10, ' s.r.o.')),\n"
+        " concat(elt(1 + seq mod 8, 'Oprava', 'Výroba', 'Montáž', 'Revize', 'Dodávka', 'Svařování', 'Nátěr',"
+        "   'Údržba'), ' ', elt(1 + (seq div 8) mod 6, 'brány', 'haly', 'zábradlí', 'schodiště', 'střechy',"
+        "   'jeřábu'), ' č. ', seq),\n"
+        " if(seq mod 3 = 0, null, concat('dle výkresu ', seq mod 977)),\n"
+        " if(seq mod 7 = 0, null, seq mod 40),\n"
+        " '2026-01-01' + interval (seq mod 365) day,\n"
+        " if(seq mod 97 = 0, null, '2026-06-01' + interval (seq mod 400) day + interval (seq mod 24) hour)\n"
+        "from seq_1_to_%1")
                 .arg(kOrders));
 }
 
@@ -75,7 +75,7 @@ double plainClientLoop(const Connection::Settings& s, std::size_t* bytes)
     mysql_optionsv(mysql, MYSQL_OPT_COMPRESS, nullptr);
     mysql_optionsv(mysql, MYSQL_SET_CHARSET_NAME, "cp1250");
     if (!mysql_real_connect(mysql, s.host.toUtf8().constData(), s.user.toUtf8().constData(),
-                            s.password.toUtf8().constData(), s.database.toUtf8().constData(), unsigned(s.port), nullptr, 0))
+            s.password.toUtf8().constData(), s.database.toUtf8().constData(), unsigned(s.port), nullptr, 0))
         qFatal("connect: %s", mysql_error(mysql));
     mysql_query(mysql, "SET CHARACTER SET cp1250");
     std::size_t total = 0;
@@ -135,7 +135,7 @@ int main(int argc, char** argv)
     if (data.rowCount() != kOrders || list.model().rowCount() != kOrders)
         qFatal("expected %d rows, have %d", kOrders, data.rowCount());
     std::printf("open list: %.3f s median, plain client loop %.3f s median, ratio %.2f (limit 1.50)\n", median(open),
-                median(plain), median(open) / median(plain));
+        median(plain), median(open) / median(plain));
 
     auto sortTime = [&](const QString& field) {
         std::vector<double> sort;
@@ -155,7 +155,8 @@ int main(int argc, char** argv)
     for (int run = 0; run < kRuns; ++run) {
         std::unique_ptr<ColumnSearchDialog> search;
         opening.push_back(seconds([&] {
-            search = std::make_unique<ColumnSearchDialog>(list.dataset(), QStringLiteral("NAZEVPODNI"), QPoint(0, 0), &grid);
+            search = std::make_unique<ColumnSearchDialog>(
+                list.dataset(), QStringLiteral("NAZEVPODNI"), QPoint(0, 0), &grid);
             search->show();
             QCoreApplication::processEvents();
         }));
@@ -174,12 +175,12 @@ int main(int argc, char** argv)
     }
     std::printf("open search window on NAZEVPODNI: %.3f s median (limit 0.300)\n", median(opening));
     std::printf("part matching keystroke: %.1f ms median, %.1f ms max (limit 16 ms median)\n", median(keystrokes) * 1e3,
-                *std::max_element(keystrokes.begin(), keystrokes.end()) * 1e3);
+        *std::max_element(keystrokes.begin(), keystrokes.end()) * 1e3);
 
     std::printf("memory of the open list: %.1f MiB held for %.1f MiB of row values, ratio %.2f (limit 3.00); "
                 "resident growth at first open %.1f MiB\n",
-                double(data.memoryUsed()) / 1048576, double(data.valueBytes()) / 1048576,
-                double(data.memoryUsed()) / double(data.valueBytes()), double(rssAfter - rssBefore) / 1024);
+        double(data.memoryUsed()) / 1048576, double(data.valueBytes()) / 1048576,
+        double(data.memoryUsed()) / double(data.valueBytes()), double(rssAfter - rssBefore) / 1024);
     if (data.valueBytes() != rawBytes)
         std::printf("note: the plain loop saw %zu bytes, the list %zu\n", rawBytes, data.valueBytes());
     return 0;

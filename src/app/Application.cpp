@@ -19,7 +19,7 @@ Application::Application(int& argc, char** argv)
 
     auto* translator = new QTranslator(this);
     if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
     applyTheme(*this);
 }
@@ -29,9 +29,10 @@ void Application::applyTheme(QApplication& app)
     // The resources live in a static library: without this the linker may drop them.
     Q_INIT_RESOURCE(resources);
     // The theme names Tahoma; where it is missing, the closest installed sans serif stands in.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Tahoma"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     QFile sheet(QStringLiteral(":/theme.qss"));
     if (sheet.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(sheet.readAll()));

@@ -4,8 +4,7 @@
 
 // The application object: Czech texts for Qt's own dialogs, the green theme, and the last
 // resort for anything a handler throws, which ends that command in the standard error box.
-class Application : public QApplication
-{
+class Application : public QApplication {
     Q_OBJECT
 
 public:

@@ -8,8 +8,7 @@ class IniFile;
 
 // What the connection INI file (velnor.ini, section "LogON") says: the server, this
 // workstation's number and the version-check mode. Missing keys or file give the defaults.
-struct ConnectionSettings
-{
+struct ConnectionSettings {
     Connection::Settings server;
     QString workstation = QStringLiteral("00");
     QString versionCheckMode = QStringLiteral("A");

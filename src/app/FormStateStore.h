@@ -7,8 +7,7 @@
 // File and section can be switched for one access; empty means the default again.
 // Stored values are trimmed, and a value that begins and ends with the same quote character is
 // wrapped in one more pair of double quotes so that it reads back unchanged.
-class FormStateStore
-{
+class FormStateStore {
 public:
     explicit FormStateStore(QString windowClass);
 

@@ -17,8 +17,7 @@ class QuestionDialog;
 // The main window: the order list, the button panel, the menu and the (hidden) edit panel.
 // At its first showing it reads the connection settings and opens the order list; closing it
 // keeps the base folder for the next run and ends the program.
-class MainWindow : public QMainWindow
-{
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -44,7 +43,7 @@ private:
     Connection& m_connection;
     OrderList* m_orders;
     QuestionDialog* m_question;
-    FormStateStore m_formState{QStringLiteral("TForm1")};
+    FormStateStore m_formState {QStringLiteral("TForm1")};
     ConnectionSettings m_settings;
     bool m_started = false;
 };

@@ -4,8 +4,7 @@
 
 // The application directory (where the program file lives) and the file names resolved in it.
 // Names are matched without regard to case, so "Vorlany.ini" and "vorlany.INI" are one file.
-class AppDir
-{
+class AppDir {
 public:
     // Always ends with '/'.
     static QString path();

@@ -3,8 +3,7 @@
 #include <QGuiApplication>
 
 // The hourglass for as long as the guard lives, whatever way the work ends.
-class BusyCursor
-{
+class BusyCursor {
 public:
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }

@@ -7,8 +7,7 @@ class QLineEdit;
 class QToolButton;
 
 // A date in the regional short format with a calendar drop-down; it may be left empty.
-class DateBox : public QWidget
-{
+class DateBox : public QWidget {
     Q_OBJECT
 
 public:

@@ -6,8 +6,7 @@ class QWidget;
 
 // The one box for errors that a command does not handle itself, and the plain message box that
 // some commands use for messages of their own.
-class ErrorBox
-{
+class ErrorBox {
 public:
     enum class Icon { Error, Information };
 

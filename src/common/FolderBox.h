@@ -6,8 +6,7 @@ class QLineEdit;
 class QToolButton;
 
 // A text box for a folder with a button that opens a folder chooser.
-class FolderBox : public QWidget
-{
+class FolderBox : public QWidget {
     Q_OBJECT
 
 public:

@@ -8,8 +8,7 @@
 
 // Runs one command; whatever it throws ends the command in the standard error box and the
 // program goes on. Exceptions must never leave a Qt slot. Returns whether the command ran through.
-template <typename F>
-bool guarded(F&& command)
+template <typename F> bool guarded(F&& command)
 {
     try {
         command();

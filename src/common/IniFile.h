@@ -8,8 +8,7 @@
 // or "0x" hexadecimal or else the default. Every call reads the file afresh; a write keeps the
 // rest of the file as it was. Files are written as UTF-8; a file that is not valid UTF-8 is read
 // as Windows-1250.
-class IniFile
-{
+class IniFile {
 public:
     explicit IniFile(QString path);
 

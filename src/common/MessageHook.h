@@ -7,12 +7,10 @@
 // While an instance lives, message boxes and question dialogs do not show: they record what they
 // would have shown and return the next queued answer (1, "OK", when none is queued).
 // Tests use it so that nothing waits on a real modal box.
-class MessageHook
-{
+class MessageHook {
 public:
-    struct Shown
-    {
-        QString kind;   // "error", "message" or "question"
+    struct Shown {
+        QString kind; // "error", "message" or "question"
         QString title;
         QString text;
     };

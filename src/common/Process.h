@@ -3,8 +3,7 @@
 #include <QString>
 
 // Starts outside programs from a command line, with the current directory and environment.
-class Process
-{
+class Process {
 public:
     enum class Wait { No, UntilEnded };
     enum class Window { Shown, Hidden };

@@ -25,7 +25,7 @@ QuestionDialog::QuestionDialog(const QString& caption, QWidget* parent)
     top->addWidget(m_text, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    const std::array<QString, 3> captions{tr("OK"), tr("Storno"), tr("Ano")};
+    const std::array<QString, 3> captions {tr("OK"), tr("Storno"), tr("Ano")};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i] = new QPushButton(captions[i], this);
         m_buttons[i]->setObjectName(QStringLiteral("button%1").arg(i + 1));
@@ -55,9 +55,9 @@ QString QuestionDialog::text() const
 
 void QuestionDialog::setIcon(Icon icon)
 {
-    const QStyle::StandardPixmap pixmap = icon == Icon::Question      ? QStyle::SP_MessageBoxQuestion
-                                          : icon == Icon::Information ? QStyle::SP_MessageBoxInformation
-                                                                      : QStyle::SP_MessageBoxCritical;
+    const QStyle::StandardPixmap pixmap = icon == Icon::Question ? QStyle::SP_MessageBoxQuestion
+        : icon == Icon::Information                              ? QStyle::SP_MessageBoxInformation
+                                                                 : QStyle::SP_MessageBoxCritical;
     m_icon->setPixmap(style()->standardIcon(pixmap).pixmap(32, 32));
 }
 

@@ -10,8 +10,7 @@ class QPushButton;
 // A window's modal question box: caption, text, one to three buttons each with a result (1 OK,
 // 2 Cancel, 6 Yes, 7 No) and an icon. Whatever a caller sets stays on the instance for later
 // callers. Esc and closing answer the button whose result is 2, Enter the one whose result is 1.
-class QuestionDialog : public QDialog
-{
+class QuestionDialog : public QDialog {
     Q_OBJECT
 
 public:
@@ -40,7 +39,7 @@ private:
 
     QLabel* m_icon;
     QLabel* m_text;
-    std::array<QPushButton*, 3> m_buttons{};
-    std::array<int, 3> m_results{Ok, Cancel, Yes};
+    std::array<QPushButton*, 3> m_buttons {};
+    std::array<int, 3> m_results {Ok, Cancel, Yes};
     int m_count = 1;
 };

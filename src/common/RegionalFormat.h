@@ -5,8 +5,7 @@
 
 // The workstation's regional short date format, always with a four-digit year so that a date
 // typed and read back never moves to another century.
-class RegionalFormat
-{
+class RegionalFormat {
 public:
     static QString shortDateFormat();
     static QString date(const QDate& date);

@@ -3,8 +3,7 @@
 #include <QString>
 
 // Opens a document with the program the desktop associates with it.
-class ShellOpen
-{
+class ShellOpen {
 public:
     static bool open(const QString& path);
 };

@@ -40,14 +40,14 @@ void Connection::open()
     const QByteArray password = Cp1250::encode(m_settings.password);
     const QByteArray database = m_settings.database.toUtf8();
     const unsigned port = m_settings.port == 0 ? 3306u : unsigned(m_settings.port);
-    if (!mysql_real_connect(mysql, host.constData(), user.constData(), password.constData(), database.constData(),
-                            port, nullptr, 0)) {
+    if (!mysql_real_connect(
+            mysql, host.constData(), user.constData(), password.constData(), database.constData(), port, nullptr, 0)) {
         const QString message = QString::fromUtf8(mysql_error(mysql));
         const unsigned code = mysql_errno(mysql);
         mysql_close(mysql);
         throw DbError(message.isEmpty() ? QStringLiteral("Cannot connect to SQL server")
                                         : QStringLiteral("SQL Error: ") + message,
-                      code);
+            code);
     }
     m_mysql = mysql;
     execute(QStringLiteral("SET CHARACTER SET cp1250"));
@@ -84,9 +84,9 @@ void Connection::fail(const QString& statement)
     const QString message = m_mysql ? Cp1250::decode(QByteArray(mysql_error(m_mysql))) : QString();
     if (code == CR_SERVER_GONE_ERROR || code == CR_SERVER_LOST || code == CR_CONNECTION_ERROR)
         close();
-    throw DbError(message.isEmpty() ? QStringLiteral("Cannot connect to SQL server")
-                                    : QStringLiteral("SQL Error: ") + message,
-                  code, statement);
+    throw DbError(
+        message.isEmpty() ? QStringLiteral("Cannot connect to SQL server") : QStringLiteral("SQL Error: ") + message,
+        code, statement);
 }
 
 QString Connection::quoteIdentifier(const QString& name)

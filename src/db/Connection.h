@@ -6,13 +6,11 @@ typedef struct st_mysql MYSQL;
 
 // The one connection of the process to the shared database. It connects when first used and
 // again whenever it is not open; text travels in Windows-1250, compressed.
-class Connection
-{
+class Connection {
 public:
-    struct Settings
-    {
+    struct Settings {
         QString host = QStringLiteral("localhost");
-        int port = 3306;   // 0 means 3306
+        int port = 3306; // 0 means 3306
         QString user = QStringLiteral("root");
         QString password;
         QString database = QStringLiteral("velnor");

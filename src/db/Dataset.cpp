@@ -153,7 +153,7 @@ void Dataset::fetch()
     const MYSQL_FIELD* fields = mysql_fetch_fields(result);
     for (unsigned i = 0; i < count; ++i) {
         m_fields.push_back({QString::fromLatin1(fields[i].name, qsizetype(fields[i].name_length)),
-                            Field::typeOf(fields[i].type, fields[i].charsetnr, fields[i].length)});
+            Field::typeOf(fields[i].type, fields[i].charsetnr, fields[i].length)});
     }
     const std::size_t header = count * sizeof(std::uint32_t);
     while (MYSQL_ROW values = mysql_fetch_row(result)) {
@@ -165,8 +165,10 @@ void Dataset::fetch()
         char* data = block + header;
         std::uint32_t end = 0;
         for (unsigned i = 0; i < count; ++i) {
-            std::memcpy(data + end, values[i], lengths[i]);
-            end += std::uint32_t(lengths[i]);
+            if (values[i]) {
+                std::memcpy(data + end, values[i], lengths[i]);
+                end += std::uint32_t(lengths[i]);
+            }
             const std::uint32_t mark = values[i] ? end : (end | kNullBit);
             std::memcpy(block + i * sizeof mark, &mark, sizeof mark);
         }
@@ -239,8 +241,8 @@ void Dataset::refresh()
         bool same = true;
         for (std::size_t i = 0; i < fields.size() && same; ++i) {
             const auto& bytes = previous[i].second;
-            same = fields[i] >= 0 && (bytes ? !isNull(row, fields[i]) && raw(row, fields[i]) == *bytes
-                                            : isNull(row, fields[i]));
+            same = fields[i] >= 0
+                && (bytes ? !isNull(row, fields[i]) && raw(row, fields[i]) == *bytes : isNull(row, fields[i]));
         }
         if (same) {
             setCurrentRow(row);
@@ -294,18 +296,21 @@ void Dataset::applySort()
             const std::string_view s = distinct[i];
             std::from_chars(s.data(), s.data() + s.size(), numbers[i]);
         }
-        std::sort(byValue.begin(), byValue.end(), [&](int a, int b) { return numbers[std::size_t(a)] < numbers[std::size_t(b)]; });
+        std::sort(byValue.begin(), byValue.end(),
+            [&](int a, int b) { return numbers[std::size_t(a)] < numbers[std::size_t(b)]; });
     } else if (field.isDate() || field.type == FieldType::Time) {
         // The server's "YYYY-MM-DD hh:mm:ss" text orders as the values do.
-        std::sort(byValue.begin(), byValue.end(), [&](int a, int b) { return distinct[std::size_t(a)] < distinct[std::size_t(b)]; });
+        std::sort(byValue.begin(), byValue.end(),
+            [&](int a, int b) { return distinct[std::size_t(a)] < distinct[std::size_t(b)]; });
     } else {
-        QCollator collator{QLocale()};
+        QCollator collator {QLocale()};
         collator.setCaseSensitivity(Qt::CaseSensitive);
         std::vector<QCollatorSortKey> keys;
         keys.reserve(distinct.size());
         for (const std::string_view s : distinct)
             keys.push_back(collator.sortKey(Cp1250::decode(s.data(), qsizetype(s.size()))));
-        std::sort(byValue.begin(), byValue.end(), [&](int a, int b) { return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0; });
+        std::sort(byValue.begin(), byValue.end(),
+            [&](int a, int b) { return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0; });
     }
     std::vector<int> rank(distinct.size());
     for (std::size_t i = 0; i < byValue.size(); ++i)
@@ -324,7 +329,17 @@ void Dataset::applySort()
         m_position[std::size_t(m_order[p])] = int(p);
 }
 
+int Dataset::locate(int field, const QString& text, Qt::CaseSensitivity cs) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (this->text(row, field).compare(text, cs) == 0)
+            return row;
+    }
+    return -1;
+}
+
 std::size_t Dataset::memoryUsed() const
 {
-    return m_chunkBytes + m_rows.capacity() * sizeof(const char*) + (m_order.capacity() + m_position.capacity()) * sizeof(int);
+    return m_chunkBytes + m_rows.capacity() * sizeof(const char*)
+        + (m_order.capacity() + m_position.capacity()) * sizeof(int);
 }

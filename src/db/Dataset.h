@@ -15,8 +15,7 @@ class Connection;
 // The rows of one query, held in memory as the server sent them, with a current row, bookmarks
 // that survive sorting, a client-side sort by one field and a refresh that finds the current row
 // again. Rows are addressed by their position in the current order.
-class Dataset : public QObject
-{
+class Dataset : public QObject {
     Q_OBJECT
 
 public:
@@ -60,6 +59,9 @@ public:
     // and dates by value, null first. False, and nothing done, when already sorted by it.
     bool sortBy(const QString& fieldName);
 
+    // The first row, in the current order, whose field shows the text for editing; -1 when none.
+    int locate(int field, const QString& text, Qt::CaseSensitivity cs) const;
+
     // Bytes held for the rows, against the bytes of their values alone.
     std::size_t memoryUsed() const;
     std::size_t valueBytes() const { return m_valueBytes; }
@@ -83,9 +85,9 @@ private:
     std::vector<std::unique_ptr<char[]>> m_chunks;
     std::size_t m_chunkFree = 0;
     char* m_chunkNext = nullptr;
-    std::vector<const char*> m_rows;   // by bookmark
-    std::vector<int> m_order;          // position -> bookmark
-    std::vector<int> m_position;       // bookmark -> position
+    std::vector<const char*> m_rows; // by bookmark
+    std::vector<int> m_order; // position -> bookmark
+    std::vector<int> m_position; // bookmark -> position
     std::size_t m_valueBytes = 0;
     std::size_t m_chunkBytes = 0;
     int m_current = -1;

@@ -4,7 +4,6 @@
 
 #include <QLocale>
 
-
 DatasetModel::DatasetModel(Dataset& dataset, QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent)
     , m_dataset(dataset)
@@ -69,8 +68,8 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole: {
         if (const auto& alignment = m_columns.at(index.column()).cellAlignment)
             return QVariant::fromValue(*alignment);
-        return QVariant::fromValue(Qt::AlignVCenter
-                                   | (m_dataset.field(field).isNumeric() ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(
+            Qt::AlignVCenter | (m_dataset.field(field).isNumeric() ? Qt::AlignRight : Qt::AlignLeft));
     }
     default:
         return {};

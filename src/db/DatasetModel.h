@@ -11,17 +11,15 @@ class Dataset;
 // A read-only table model over a dataset: one column per listed field, rows in the dataset's
 // current order. Dates show in the regional short date format; the vertical header marks the
 // dataset's current row.
-class DatasetModel : public QAbstractTableModel
-{
+class DatasetModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    struct Column
-    {
+    struct Column {
         QString field;
-        QString title;   // empty: the field's name
+        QString title; // empty: the field's name
         Qt::Alignment titleAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-        std::optional<Qt::Alignment> cellAlignment;   // none: left for text, right for numbers
+        std::optional<Qt::Alignment> cellAlignment; // none: left for text, right for numbers
     };
 
     DatasetModel(Dataset& dataset, QList<Column> columns, QObject* parent = nullptr);

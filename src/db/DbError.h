@@ -6,8 +6,7 @@
 
 // A statement or connect that the server or the client library refused.
 // what() is the text the user sees: "SQL Error: " and the library's message.
-class DbError : public std::runtime_error
-{
+class DbError : public std::runtime_error {
 public:
     DbError(const QString& message, unsigned code = 0, QString statement = {});
 

@@ -10,12 +10,14 @@
 // text the server sends and shows as text.
 enum class FieldType { Integer, Decimal, Float, Text, Memo, Date, DateTime, Time, Bytes };
 
-struct Field
-{
+struct Field {
     QString name;
     FieldType type = FieldType::Text;
 
-    bool isNumeric() const { return type == FieldType::Integer || type == FieldType::Decimal || type == FieldType::Float; }
+    bool isNumeric() const
+    {
+        return type == FieldType::Integer || type == FieldType::Decimal || type == FieldType::Float;
+    }
     bool isDate() const { return type == FieldType::Date || type == FieldType::DateTime; }
     // Long text and byte strings: not searched, not compared when a row is found again.
     bool isLarge() const { return type == FieldType::Memo || type == FieldType::Bytes; }

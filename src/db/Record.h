@@ -6,8 +6,7 @@
 #include <QVariant>
 
 // One row's values by field, in the table's column order. Names match without regard to case.
-class Record
-{
+class Record {
 public:
     void append(const Field& field, const QVariant& value);
 

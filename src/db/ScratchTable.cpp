@@ -25,7 +25,7 @@ void ScratchTable::recreate(const QString& selectTail)
     const QString scratch = Connection::quoteIdentifier(m_name);
     m_connection.execute(QStringLiteral("DROP TABLE IF EXISTS ") + scratch);
     m_connection.execute(QStringLiteral("CREATE TABLE ") + scratch + QStringLiteral("\n select * from ")
-                         + Connection::quoteIdentifier(m_source) + selectTail);
+        + Connection::quoteIdentifier(m_source) + selectTail);
 }
 
 void ScratchTable::beginNew(const QList<Seed>& seed)
@@ -37,9 +37,9 @@ void ScratchTable::beginNew(const QList<Seed>& seed)
         columns << Connection::quoteIdentifier(s.column);
         values << (s.serverNow ? QStringLiteral("NOW()") : QStringLiteral("?"));
     }
-    Statement insert(m_connection, QStringLiteral("INSERT into ") + Connection::quoteIdentifier(m_name) + u'\n'
-                                       + u'(' + columns.join(u',') + QStringLiteral(")\n VALUES (")
-                                       + values.join(u',') + u')');
+    Statement insert(m_connection,
+        QStringLiteral("INSERT into ") + Connection::quoteIdentifier(m_name) + u'\n' + u'(' + columns.join(u',')
+            + QStringLiteral(")\n VALUES (") + values.join(u',') + u')');
     int parameter = 0;
     for (const Seed& s : seed) {
         if (!s.serverNow)
@@ -73,8 +73,8 @@ void ScratchTable::write(const Record& record)
     if (assignments.isEmpty())
         return;
     Statement update(m_connection,
-                     QStringLiteral("UPDATE ") + Connection::quoteIdentifier(m_name) + QStringLiteral(" SET ")
-                         + assignments.join(QStringLiteral(", ")));
+        QStringLiteral("UPDATE ") + Connection::quoteIdentifier(m_name) + QStringLiteral(" SET ")
+            + assignments.join(QStringLiteral(", ")));
     for (int i = 0; i < record.count(); ++i) {
         if (record.field(i).type == FieldType::Decimal && !record.value(i).isNull())
             update.bindDecimal(i, record.value(i).toString());
@@ -89,8 +89,8 @@ void ScratchTable::copyBack()
     const QString scratch = Connection::quoteIdentifier(m_name);
     const QString source = Connection::quoteIdentifier(m_source);
     Transaction transaction(m_connection);
-    m_connection.execute(QStringLiteral(" DELETE from ") + source + QStringLiteral("\n where id IN (select id from ")
-                         + scratch + u')');
+    m_connection.execute(
+        QStringLiteral(" DELETE from ") + source + QStringLiteral("\n where id IN (select id from ") + scratch + u')');
     m_connection.execute(QStringLiteral("INSERT into ") + source + QStringLiteral(" SELECT * from ") + scratch);
     transaction.commit();
 }

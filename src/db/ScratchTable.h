@@ -13,14 +13,12 @@ class Connection;
 // and then replaces the stored row: delete the old row and insert the copy in one transaction, so
 // a failure leaves the old row in place. A new row carries id 0 and gets the table's next id.
 // The scratch table stays until the next begin drops it.
-class ScratchTable
-{
+class ScratchTable {
 public:
-    struct Seed
-    {
+    struct Seed {
         QString column;
         QVariant value;
-        bool serverNow = false;   // the server's current date and time instead of value
+        bool serverNow = false; // the server's current date and time instead of value
     };
 
     ScratchTable(Connection& connection, QString sourceTable, QString name);

@@ -28,23 +28,21 @@ void fillTime(MYSQL_TIME& t, const QDate& date, const QTime& time, enum_mysql_ti
 }
 }
 
-struct Statement::Param
-{
-    MYSQL_BIND bind{};
+struct Statement::Param {
+    MYSQL_BIND bind {};
     QByteArray bytes;
     long long integer = 0;
     double real = 0;
-    MYSQL_TIME time{};
+    MYSQL_TIME time {};
     unsigned long length = 0;
     QIODevice* stream = nullptr;
 };
 
-struct Statement::ResultColumn
-{
-    MYSQL_BIND bind{};
+struct Statement::ResultColumn {
+    MYSQL_BIND bind {};
     long long integer = 0;
     double real = 0;
-    MYSQL_TIME time{};
+    MYSQL_TIME time {};
     unsigned long length = 0;
     my_bool isNull = 0;
     my_bool error = 0;
@@ -77,7 +75,7 @@ Statement::~Statement()
 void Statement::fail() const
 {
     const unsigned code = mysql_stmt_errno(m_stmt);
-    if (code >= 2000 && code < 3000)   // client side: the connection knows whether it was lost
+    if (code >= 2000 && code < 3000) // client side: the connection knows whether it was lost
         m_connection.fail(m_sql);
     throw DbError(QStringLiteral("SQL Error: ") + Cp1250::decode(QByteArray(mysql_stmt_error(m_stmt))), code, m_sql);
 }
@@ -87,7 +85,7 @@ Statement::Param& Statement::param(int index)
     if (index < 0 || std::size_t(index) >= m_params.size())
         throw DbError(QStringLiteral("SQL Error: parameter %1 out of range").arg(index), 0, m_sql);
     Param& p = *m_params[std::size_t(index)];
-    p = Param{};
+    p = Param {};
     return p;
 }
 
@@ -309,7 +307,7 @@ void Statement::readBlob(int column, QIODevice& out) const
     const ResultColumn& c = *m_results.at(std::size_t(column));
     QByteArray chunk(kChunk, Qt::Uninitialized);
     for (unsigned long at = 0; !c.isNull && at < c.length;) {
-        MYSQL_BIND b{};
+        MYSQL_BIND b {};
         unsigned long length = 0;
         const unsigned long size = std::min<unsigned long>(kChunk, c.length - at);
         b.buffer_type = MYSQL_TYPE_STRING;

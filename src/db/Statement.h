@@ -18,8 +18,7 @@ typedef struct st_mysql_stmt MYSQL_STMT;
 // Parameters are bound by position from a QVariant: QString text, integers, double, QDate and
 // QDateTime, a null QVariant for NULL, QByteArray for a BLOB (sent in chunks); decimals by
 // bindDecimal(). Rows of a result are read after execute() with next().
-class Statement
-{
+class Statement {
 public:
     Statement(Connection& connection, const QString& sql);
     ~Statement();

@@ -4,8 +4,7 @@ class Connection;
 
 // Statements between construction and commit() take effect together or not at all:
 // a transaction left without commit() is rolled back.
-class Transaction
-{
+class Transaction {
 public:
     explicit Transaction(Connection& connection);
     ~Transaction();

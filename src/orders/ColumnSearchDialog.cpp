@@ -20,8 +20,9 @@ constexpr QChar kDegreeSign(0x00B0);
 }
 
 ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldName, QPoint position, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowStaysOnTopHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::WindowStaysOnTopHint)
     , m_ui(std::make_unique<Ui::ColumnSearchDialog>())
     , m_dataset(dataset)
     , m_values(new SearchValueModel(this))
@@ -51,7 +52,7 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
     connect(m_ui->fieldBox, &QComboBox::currentIndexChanged, this, &ColumnSearchDialog::chooseField);
     connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &ColumnSearchDialog::searchTextChanged);
     connect(m_ui->valueList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &ColumnSearchDialog::valueChosen);
+        &ColumnSearchDialog::valueChosen);
     connect(m_ui->valueList, &QListView::doubleClicked, this, &ColumnSearchDialog::take);
     connect(m_ui->takeButton, &QPushButton::clicked, this, &ColumnSearchDialog::take);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &ColumnSearchDialog::reject);
@@ -114,7 +115,7 @@ void ColumnSearchDialog::searchTextChanged(const QString& text)
         selectShown(0);
     } else {
         const int found = m_values->lowerBound(text, [] {
-            QCollator collator{QLocale()};
+            QCollator collator {QLocale()};
             collator.setCaseSensitivity(Qt::CaseInsensitive);
             return collator;
         }());
@@ -179,13 +180,13 @@ void ColumnSearchDialog::setPartMatching(bool on)
 void ColumnSearchDialog::take()
 {
     if (!m_ui->listModeBox->isChecked()) {
-        const auto found = m_values->findWhole(m_ui->searchEdit->text());
-        if (!found) {
+        const int found = m_dataset.locate(m_field, m_ui->searchEdit->text(), Qt::CaseInsensitive);
+        if (found < 0) {
             QApplication::beep();
             ErrorBox::message(ErrorBox::Icon::Error, QStringLiteral("Error"), QStringLiteral("Record not found"), this);
             return;
         }
-        m_dataset.setCurrentRow(m_dataset.rowOf(*found));
+        m_dataset.setCurrentRow(found);
     }
     accept();
 }
@@ -228,8 +229,7 @@ bool ColumnSearchDialog::acceptsCharacter(QChar c) const
     if (field.type == FieldType::Integer)
         return c == u'+' || c == u'-';
     if (field.isNumeric())
-        return c == u'+' || c == u'-' || c == u'.' || c == u',' || c == u'e' || c == u'E'
-            || locale.decimalPoint() == c;
+        return c == u'+' || c == u'-' || c == u'.' || c == u',' || c == u'e' || c == u'E' || locale.decimalPoint() == c;
     if (field.isDate() || field.type == FieldType::Time)
         return c == u'.' || c == u'/' || c == u'-' || c == u':' || c == u' ';
     return true;

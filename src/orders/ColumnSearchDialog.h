@@ -15,8 +15,7 @@ class SearchValueModel;
 // The column search window: lists one field's values of every row of a dataset, narrows them as
 // the user types and makes the row of the chosen value the dataset's current row at once.
 // "storno" and closing bring back the row that was current when it opened. Any list can use it.
-class ColumnSearchDialog : public QDialog
-{
+class ColumnSearchDialog : public QDialog {
     Q_OBJECT
 
 public:

@@ -7,8 +7,7 @@ class DatasetModel;
 // A read-only grid over a dataset's model whose current row is the dataset's current row, both
 // ways, marked in an indicator column at the left. A title click sorts the dataset by that
 // column and opens the column search window on it; double clicks are reported.
-class DatasetGrid : public QTableView
-{
+class DatasetGrid : public QTableView {
     Q_OBJECT
 
 public:

@@ -12,8 +12,7 @@ class OrderListModel;
 
 // The list of all orders: the query, its rows in memory and the model the grid shows. Its
 // current row is the order the main window's commands act on.
-class OrderList : public QObject
-{
+class OrderList : public QObject {
     Q_OBJECT
 
 public:

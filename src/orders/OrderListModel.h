@@ -10,8 +10,7 @@
 // The order grid's model: the list's eight columns, and overdue orders shaded. An order is
 // overdue when its due date (a date alone meaning the start of that day) is before now; an order
 // without a due date counts as long overdue. The clock is passed in so that tests can pin it.
-class OrderListModel : public DatasetModel
-{
+class OrderListModel : public DatasetModel {
     Q_OBJECT
 
 public:

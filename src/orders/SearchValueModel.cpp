@@ -80,19 +80,9 @@ void SearchValueModel::showContaining(const QString& text)
 
 int SearchValueModel::lowerBound(const QString& text, const QCollator& collator) const
 {
-    const auto it = std::partition_point(m_shown.begin(), m_shown.end(), [&](int i) {
-        return collator.compare(QStringView(m_texts[i]).left(text.size()), text) < 0;
-    });
+    const auto it = std::partition_point(m_shown.begin(), m_shown.end(),
+        [&](int i) { return collator.compare(QStringView(m_texts[i]).left(text.size()), text) < 0; });
     return it == m_shown.end() ? -1 : int(it - m_shown.begin());
-}
-
-std::optional<Dataset::Bookmark> SearchValueModel::findWhole(const QString& text) const
-{
-    for (int i = 0; i < m_texts.size(); ++i) {
-        if (m_texts[i].compare(text, Qt::CaseInsensitive) == 0)
-            return m_bookmarks[std::size_t(i)];
-    }
-    return std::nullopt;
 }
 
 int SearchValueModel::rowCount(const QModelIndex& parent) const

@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class FormStateStoreTest : public QObject
-{
+class FormStateStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,12 +19,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("restored");
-        QTest::addRow("plain") << "/srv/zakázky" << "/srv/zakázky";
-        QTest::addRow("blanks around") << "  /srv/data   " << "/srv/data";
-        QTest::addRow("wrapped in double quotes") << "\"/srv/a b\"" << "\"/srv/a b\"";
-        QTest::addRow("wrapped in single quotes") << "'x'" << "'x'";
-        QTest::addRow("one quote only") << "\"/srv" << "\"/srv";
-        QTest::addRow("empty") << "" << "";
+        QTest::addRow("plain") << "/srv/zakázky"
+                               << "/srv/zakázky";
+        QTest::addRow("blanks around") << "  /srv/data   "
+                                       << "/srv/data";
+        QTest::addRow("wrapped in double quotes") << "\"/srv/a b\""
+                                                  << "\"/srv/a b\"";
+        QTest::addRow("wrapped in single quotes") << "'x'"
+                                                  << "'x'";
+        QTest::addRow("one quote only") << "\"/srv"
+                                        << "\"/srv";
+        QTest::addRow("empty") << ""
+                               << "";
     }
     void valuesRoundTrip()
     {
@@ -33,7 +38,8 @@ private slots:
         QFETCH(QString, restored);
         const FormStateStore store(QStringLiteral("TForm1"));
         store.saveValues({{QStringLiteral("DirectoryEdit1_Text"), typed}});
-        QCOMPARE(FormStateStore(QStringLiteral("TForm1")).restoreValue(QStringLiteral("DirectoryEdit1_Text")), restored);
+        QCOMPARE(
+            FormStateStore(QStringLiteral("TForm1")).restoreValue(QStringLiteral("DirectoryEdit1_Text")), restored);
 
         const IniFile file(AppDir::file(AppDir::programName() + QStringLiteral(".INI")));
         QCOMPARE(file.readString(QStringLiteral("TForm1"), QStringLiteral("FormVersion")), QStringLiteral("0"));
@@ -41,7 +47,8 @@ private slots:
 
     void missingFileRestoresEmpty()
     {
-        QCOMPARE(FormStateStore(QStringLiteral("TForm1")).restoreValue(QStringLiteral("DirectoryEdit1_Text")), QString());
+        QCOMPARE(
+            FormStateStore(QStringLiteral("TForm1")).restoreValue(QStringLiteral("DirectoryEdit1_Text")), QString());
     }
 
     void switchedFileAndSectionAndBack()
@@ -54,10 +61,11 @@ private slots:
         store.setSection({});
         store.setFile({});
         QCOMPARE(store.section(), QStringLiteral("TForm1"));
-        QCOMPARE(store.readString(QStringLiteral("OpenDialog1InitialDir"), QStringLiteral("none")), QStringLiteral("none"));
+        QCOMPARE(
+            store.readString(QStringLiteral("OpenDialog1InitialDir"), QStringLiteral("none")), QStringLiteral("none"));
         QCOMPARE(IniFile(m_dir->filePath(QStringLiteral("Vorlany.ini")))
                      .readString(QStringLiteral("jiná"), QStringLiteral("openDialog1InitialDir")),
-                 QStringLiteral("/home"));
+            QStringLiteral("/home"));
     }
 
     void unwritableFileIsReported()

@@ -15,8 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class MainWindowTest : public QObject
-{
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
@@ -108,7 +107,7 @@ private slots:
         window.show();
         QCOMPARE(hook.texts(), QStringList());
         QCOMPARE(window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(),
-                 db.scalar(QStringLiteral("select count(*) from velnor.vorlany")).toInt());
+            db.scalar(QStringLiteral("select count(*) from velnor.vorlany")).toInt());
         QVERIFY(window.orderList().dataset().isOpen());
     }
 
@@ -120,7 +119,9 @@ private slots:
             Connection connection;
             MainWindow window(connection);
             window.show();
-            window.findChild<QWidget*>(QStringLiteral("DirectoryEdit1"))->findChild<QLineEdit*>()->setText(u"  /srv/zakázky  "_qs);
+            window.findChild<QWidget*>(QStringLiteral("DirectoryEdit1"))
+                ->findChild<QLineEdit*>()
+                ->setText(u"  /srv/zakázky  "_qs);
             QVERIFY(window.close());
         }
         const IniFile state(AppDir::file(AppDir::programName() + QStringLiteral(".ini")));
@@ -130,7 +131,8 @@ private slots:
         Connection connection;
         MainWindow window(connection);
         window.start();
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("DirectoryEdit1"))->findChild<QLineEdit*>()->text(), u"/srv/zakázky"_qs);
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("DirectoryEdit1"))->findChild<QLineEdit*>()->text(),
+            u"/srv/zakázky"_qs);
     }
 };
 

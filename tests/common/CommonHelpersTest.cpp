@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class CommonHelpersTest : public QObject
-{
+class CommonHelpersTest : public QObject {
     Q_OBJECT
 
 private:
@@ -32,12 +31,18 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("letter") << "SQL Error: gone" << "SQL Error: gone.";
-        QTest::addRow("digit") << "Error 42" << "Error 42.";
-        QTest::addRow("full stop") << "Done." << "Done.";
-        QTest::addRow("closing parenthesis") << "Failed (x)" << "Failed (x)";
-        QTest::addRow("exclamation mark") << "Stop!" << "Stop!";
-        QTest::addRow("empty") << "" << "";
+        QTest::addRow("letter") << "SQL Error: gone"
+                                << "SQL Error: gone.";
+        QTest::addRow("digit") << "Error 42"
+                               << "Error 42.";
+        QTest::addRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::addRow("closing parenthesis") << "Failed (x)"
+                                             << "Failed (x)";
+        QTest::addRow("exclamation mark") << "Stop!"
+                                          << "Stop!";
+        QTest::addRow("empty") << ""
+                               << "";
     }
     void errorBoxText()
     {
@@ -62,17 +67,18 @@ private slots:
     {
         const QString source = m_dir.filePath(QStringLiteral("source.bin"));
         QByteArray content;
-        for (int i = 0; i < 40000; ++i)   // more than two blocks
+        for (int i = 0; i < 40000; ++i) // more than two blocks
             content.append(char(i * 7));
         writeFile(source, content);
-        const QDateTime stamp = QDateTime::currentDateTime().addDays(-3).addMSecs(-QDateTime::currentDateTime().time().msec());
+        const QDateTime stamp
+            = QDateTime::currentDateTime().addDays(-3).addMSecs(-QDateTime::currentDateTime().time().msec());
         {
             QFile f(source);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
         }
         const QString destination = m_dir.filePath(QStringLiteral("copy.bin"));
-        writeFile(destination, QByteArray(100000, 'x'));   // replaced, not appended to
+        writeFile(destination, QByteArray(100000, 'x')); // replaced, not appended to
 
         QVERIFY(FileCopy::copyKeepingDate(source, destination));
         QCOMPARE(readFile(destination), content);
@@ -89,8 +95,8 @@ private slots:
     void runWaitsForTheProgram()
     {
         const QString marker = m_dir.filePath(QStringLiteral("ran"));
-        QVERIFY(Process::run(QStringLiteral("sh -c \"sleep 0.2; echo done > '%1'\"").arg(marker), Process::Wait::UntilEnded,
-                             Process::Window::Hidden));
+        QVERIFY(Process::run(QStringLiteral("sh -c \"sleep 0.2; echo done > '%1'\"").arg(marker),
+            Process::Wait::UntilEnded, Process::Window::Hidden));
         QCOMPARE(readFile(marker), QByteArray("done\n"));
         QVERIFY(!Process::run(QStringLiteral("/no/such/program"), Process::Wait::UntilEnded));
         QVERIFY(!Process::run(QStringLiteral("/no/such/program"), Process::Wait::No));
@@ -102,11 +108,14 @@ private slots:
         const QString bin = m_dir.filePath(QStringLiteral("bin"));
         QDir().mkpath(bin);
         const QString record = m_dir.filePath(QStringLiteral("opened"));
-        writeFile(bin + QStringLiteral("/xdg-open"), QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
-        QFile::setPermissions(bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
+        writeFile(bin + QStringLiteral("/xdg-open"),
+            QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
+        QFile::setPermissions(
+            bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
         qputenv("PATH", (bin + u':' + qEnvironmentVariable("PATH")).toUtf8());
 
-        const QString document = m_dir.filePath(QStringLiteral("dlouhý název dokumentu %1.pdf").arg(QString(200, u'x')));
+        const QString document
+            = m_dir.filePath(QStringLiteral("dlouhý název dokumentu %1.pdf").arg(QString(200, u'x')));
         writeFile(document, "%PDF");
         QVERIFY(ShellOpen::open(document));
         QTRY_VERIFY(QFile::exists(record));

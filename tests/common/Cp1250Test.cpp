@@ -4,8 +4,7 @@
 
 #include <iconv.h>
 
-class Cp1250Test : public QObject
-{
+class Cp1250Test : public QObject {
     Q_OBJECT
 
 private slots:
@@ -21,7 +20,7 @@ private slots:
             size_t inLeft = 1;
             size_t outLeft = sizeof out;
             if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1))
-                continue;   // a byte the code page leaves undefined
+                continue; // a byte the code page leaves undefined
             QCOMPARE(Cp1250::decode(&in, 1), QString(QChar(out)));
         }
         iconv_close(cd);

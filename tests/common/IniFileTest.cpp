@@ -1,11 +1,10 @@
-#include "common/Cp1250.h"
 #include "common/IniFile.h"
+#include "common/Cp1250.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-class IniFileTest : public QObject
-{
+class IniFileTest : public QObject {
     Q_OBJECT
 
 private:
@@ -28,16 +27,24 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QByteArray ini = "; comment\r\n[Other]\r\nIP=wrong\r\n[logon]\r\n ip = 10.0.0.5 \r\nUser=\"admin\"\r\n"
                                "Password='x y'\r\nHalf=\"open\r\nEmpty=\r\n";
-        QTest::addRow("section and key without regard to case, trimmed") << ini << "IP" << "10.0.0.5";
-        QTest::addRow("double quotes dropped") << ini << "user" << "admin";
-        QTest::addRow("single quotes dropped") << ini << "Password" << "x y";
-        QTest::addRow("unmatched quote kept") << ini << "Half" << "\"open";
-        QTest::addRow("empty value") << ini << "Empty" << "";
-        QTest::addRow("missing key gives default") << ini << "CisloPC" << "default";
-        QTest::addRow("missing section gives default") << QByteArray("[Else]\nIP=1\n") << "IP" << "default";
-        QTest::addRow("garbage gives default") << QByteArray("\xff\xfe\x00garbage[[[=\n") << "IP" << "default";
-        QTest::addRow("not UTF-8 reads as Windows-1250") << Cp1250::encode(u"[LogON]\nUser=Šťáva\n"_qs) << "User"
-                                                          << u"Šťáva"_qs;
+        QTest::addRow("section and key without regard to case, trimmed") << ini << "IP"
+                                                                         << "10.0.0.5";
+        QTest::addRow("double quotes dropped") << ini << "user"
+                                               << "admin";
+        QTest::addRow("single quotes dropped") << ini << "Password"
+                                               << "x y";
+        QTest::addRow("unmatched quote kept") << ini << "Half"
+                                              << "\"open";
+        QTest::addRow("empty value") << ini << "Empty"
+                                     << "";
+        QTest::addRow("missing key gives default") << ini << "CisloPC"
+                                                   << "default";
+        QTest::addRow("missing section gives default") << QByteArray("[Else]\nIP=1\n") << "IP"
+                                                       << "default";
+        QTest::addRow("garbage gives default") << QByteArray("\xff\xfe\x00garbage[[[=\n") << "IP"
+                                               << "default";
+        QTest::addRow("not UTF-8 reads as Windows-1250")
+            << Cp1250::encode(u"[LogON]\nUser=Šťáva\n"_qs) << "User" << u"Šťáva"_qs;
     }
     void readsByProfileRules()
     {
@@ -70,7 +77,7 @@ private slots:
     {
         const IniFile ini(m_dir.filePath(QStringLiteral("none.ini")));
         QCOMPARE(ini.readString(QStringLiteral("LogON"), QStringLiteral("IP"), QStringLiteral("localhost")),
-                 QStringLiteral("localhost"));
+            QStringLiteral("localhost"));
         QCOMPARE(ini.readInt(QStringLiteral("LogON"), QStringLiteral("SQLport"), 3306), 3306);
     }
 
@@ -84,8 +91,8 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n")),
-                 QStringList({"; kept", "[TForm1]", "FormVersion=0", "Other=1", u"DirectoryEdit1_Text=/data/zakázky"_qs,
-                              "[Tsken]", "A=2", "", "[New]", "K=v", ""}));
+            QStringList({"; kept", "[TForm1]", "FormVersion=0", "Other=1", u"DirectoryEdit1_Text=/data/zakázky"_qs,
+                "[Tsken]", "A=2", "", "[New]", "K=v", ""}));
     }
 
     void writeToAnUnwritablePlaceFails()

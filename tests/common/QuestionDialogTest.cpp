@@ -4,8 +4,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class QuestionDialogTest : public QObject
-{
+class QuestionDialogTest : public QObject {
     Q_OBJECT
 
 private:
@@ -38,11 +37,12 @@ private slots:
         dialog.setButton(0, QStringLiteral("Zrušit"), QuestionDialog::Ok);
         dialog.setButton(1, QStringLiteral("Ne"), QuestionDialog::Cancel);
         // The focus on the other button must not change what Enter means.
-        QCOMPARE(answer(dialog, [&] {
-                     dialog.findChild<QPushButton*>(QStringLiteral("button2"))->setFocus();
-                     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-                 }),
-                 result);
+        QCOMPARE(answer(dialog,
+                     [&] {
+                         dialog.findChild<QPushButton*>(QStringLiteral("button2"))->setFocus();
+                         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+                     }),
+            result);
     }
 
     void closingAnswersCancelAndSettingsStay()

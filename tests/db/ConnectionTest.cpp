@@ -9,8 +9,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-class ConnectionTest : public QObject
-{
+class ConnectionTest : public QObject {
     Q_OBJECT
 
 private:
@@ -61,7 +60,8 @@ private slots:
         TestDb db;
         REQUIRE_TEST_DB(db);
         const QString error = errorOf([&] { db.exec(QStringLiteral("select * from neni")); });
-        QVERIFY2(error.startsWith(QLatin1String("SQL Error: Table")) && error.contains(QLatin1String("neni")), qPrintable(error));
+        QVERIFY2(error.startsWith(QLatin1String("SQL Error: Table")) && error.contains(QLatin1String("neni")),
+            qPrintable(error));
     }
 
     void textRoundTripsThroughTheServer_data()
@@ -82,7 +82,7 @@ private slots:
 
         // Stored as the real letters, not as bytes of another code page.
         QCOMPARE(db.scalar(QStringLiteral("select hex(convert(NAZEVPODNI using utf8mb4)) from vorlany")),
-                 QString::fromLatin1(text.toUtf8().toHex().toUpper()));
+            QString::fromLatin1(text.toUtf8().toHex().toUpper()));
 
         Statement select(db.connection(), QStringLiteral("select NAZEVPODNI from vorlany where NAZEVPODNI = ?"));
         select.bind(0, text);
@@ -102,7 +102,8 @@ private slots:
         REQUIRE_TEST_DB(db);
         const QDateTime due(QDate(2026, 12, 24), QTime(13, 45, 7));
         Statement insert(db.connection(),
-                         QStringLiteral("insert into vorlany (id, ZAKAZKA, STREDISKO, DATUMOD, DATUMDO, POPIS) values (0, ?, ?, ?, ?, ?)"));
+            QStringLiteral(
+                "insert into vorlany (id, ZAKAZKA, STREDISKO, DATUMOD, DATUMDO, POPIS) values (0, ?, ?, ?, ?, ?)"));
         insert.bind(0, QStringLiteral("2026/001"));
         insert.bind(1, 42);
         insert.bind(2, QDate(2026, 2, 28));
@@ -113,7 +114,8 @@ private slots:
         partner.bindDecimal(0, QStringLiteral("12.50"));
         partner.execute();
 
-        Statement select(db.connection(), QStringLiteral("select ZAKAZKA, STREDISKO, DATUMOD, DATUMDO, POPIS from vorlany"));
+        Statement select(
+            db.connection(), QStringLiteral("select ZAKAZKA, STREDISKO, DATUMOD, DATUMDO, POPIS from vorlany"));
         select.execute();
         QVERIFY(select.next());
         QCOMPARE(select.value(0), QVariant(QStringLiteral("2026/001")));
@@ -133,7 +135,8 @@ private slots:
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(pdf.data()), pdf.size() / 4);
         QBuffer in(&pdf);
         in.open(QIODevice::ReadOnly);
-        Statement insert(db.connection(), QStringLiteral("insert into dokladya (id, typ, cislodokladu, obsah) values (0, ?, ?, ?)"));
+        Statement insert(
+            db.connection(), QStringLiteral("insert into dokladya (id, typ, cislodokladu, obsah) values (0, ?, ?, ?)"));
         insert.bind(0, 84);
         insert.bind(1, QStringLiteral("2026/'7"));
         insert.bindStream(2, &in);
@@ -142,7 +145,8 @@ private slots:
         insert.bind(2, QByteArray(""));
         insert.execute();
 
-        Statement select(db.connection(), QStringLiteral("select typ, obsah from dokladya where cislodokladu = ? order by typ"));
+        Statement select(
+            db.connection(), QStringLiteral("select typ, obsah from dokladya where cislodokladu = ? order by typ"));
         select.bind(0, QStringLiteral("2026/'7"));
         select.execute();
         QVERIFY(select.next());

@@ -8,13 +8,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class DatasetTest : public QObject
-{
+class DatasetTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Order
-    {
+    struct Order {
         QVariant zakazka;
         QVariant nazev;
         QVariant stredisko;
@@ -24,7 +22,7 @@ private:
     static void insert(TestDb& db, const QList<Order>& orders)
     {
         Statement insert(db.connection(),
-                         QStringLiteral("insert into vorlany (id, ZAKAZKA, NAZEVPODNI, STREDISKO, DATUMDO) values (0, ?, ?, ?, ?)"));
+            QStringLiteral("insert into vorlany (id, ZAKAZKA, NAZEVPODNI, STREDISKO, DATUMDO) values (0, ?, ?, ?, ?)"));
         for (const Order& o : orders) {
             insert.bind(0, o.zakazka);
             insert.bind(1, o.nazev);
@@ -43,7 +41,10 @@ private:
         return values;
     }
 
-    static QString query() { return QStringLiteral("select id, ZAKAZKA, NAZEVPODNI, STREDISKO, DATUMDO from vorlany order by id"); }
+    static QString query()
+    {
+        return QStringLiteral("select id, ZAKAZKA, NAZEVPODNI, STREDISKO, DATUMDO from vorlany order by id");
+    }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic)); }
@@ -52,7 +53,7 @@ private slots:
     {
         TestDb db;
         REQUIRE_TEST_DB(db);
-        const QStringList names{"Hradec", "Čech", "beta", "Chrudim", "Alfa", "Cyril", "", "alfa", "Ďábel", "Dub"};
+        const QStringList names {"Hradec", "Čech", "beta", "Chrudim", "Alfa", "Cyril", "", "alfa", "Ďábel", "Dub"};
         QList<Order> orders;
         for (const QString& n : names)
             orders.append({n, n, {}, {}});
@@ -61,10 +62,10 @@ private slots:
 
         Dataset data(db.connection(), query());
         data.open();
-        data.setCurrentRow(3);   // Chrudim
+        data.setCurrentRow(3); // Chrudim
         QVERIFY(data.sortBy(QStringLiteral("nazevpodni")));
         QCOMPARE(column(data, QStringLiteral("NAZEVPODNI")),
-                 QStringList({"<null>", "", "alfa", "Alfa", "beta", "Cyril", "Čech", "Ďábel", "Dub", "Hradec", "Chrudim"}));
+            QStringList({"<null>", "", "alfa", "Alfa", "beta", "Cyril", "Čech", "Ďábel", "Dub", "Hradec", "Chrudim"}));
         QCOMPARE(data.currentValue(u"NAZEVPODNI").toString(), QStringLiteral("Chrudim"));
         QCOMPARE(data.sortField(), QStringLiteral("NAZEVPODNI"));
 
@@ -77,10 +78,9 @@ private slots:
     {
         TestDb db;
         REQUIRE_TEST_DB(db);
-        insert(db, {{"a", "x", 10, QDateTime(QDate(2026, 1, 2), QTime(8, 0))},
-                    {"b", "x", 9, QDate(2025, 12, 31)},
-                    {"c", "x", {}, {}},
-                    {"d", "x", 100, QDateTime(QDate(2026, 1, 2), QTime(7, 59))}});
+        insert(db,
+            {{"a", "x", 10, QDateTime(QDate(2026, 1, 2), QTime(8, 0))}, {"b", "x", 9, QDate(2025, 12, 31)},
+                {"c", "x", {}, {}}, {"d", "x", 100, QDateTime(QDate(2026, 1, 2), QTime(7, 59))}});
         Dataset data(db.connection(), query());
         data.open();
         QVERIFY(data.sortBy(QStringLiteral("STREDISKO")));
@@ -102,7 +102,7 @@ private slots:
         Dataset data(db.connection(), query());
         data.open();
         data.sortBy(QStringLiteral("NAZEVPODNI"));
-        data.setCurrentRow(1);   // Beta
+        data.setCurrentRow(1); // Beta
 
         insert(db, {{"0", "Aaa", 0, {}}});
         data.refresh();
@@ -132,10 +132,10 @@ private slots:
         REQUIRE_TEST_DB(db);
         insert(db, {{"2026/2", u"Šťastný"_qs, 5, QDateTime(QDate(2026, 3, 9), QTime(10, 0))}, {"2026/1", {}, {}, {}}});
         Dataset data(db.connection(), query());
-        DatasetModel model(data, {{QStringLiteral("ZAKAZKA"), {}, Qt::AlignLeft, {}},
-                                  {QStringLiteral("NAZEVPODNI"), {}, Qt::AlignLeft, {}},
-                                  {QStringLiteral("STREDISKO"), QStringLiteral("Stř."), Qt::AlignRight, {}},
-                                  {QStringLiteral("DATUMDO"), {}, Qt::AlignCenter, Qt::AlignCenter}});
+        DatasetModel model(data,
+            {{QStringLiteral("ZAKAZKA"), {}, Qt::AlignLeft, {}}, {QStringLiteral("NAZEVPODNI"), {}, Qt::AlignLeft, {}},
+                {QStringLiteral("STREDISKO"), QStringLiteral("Stř."), Qt::AlignRight, {}},
+                {QStringLiteral("DATUMDO"), {}, Qt::AlignCenter, Qt::AlignCenter}});
         QAbstractItemModelTester tester(&model);
         data.open();
         data.sortBy(QStringLiteral("ZAKAZKA"));
@@ -149,8 +149,10 @@ private slots:
         }
         QCOMPARE(shown, QStringList({"2026/1|||", u"2026/2|Šťastný|5|09.03.26"_qs}));
         QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Stř."));
-        QCOMPARE(model.index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignRight | Qt::AlignVCenter);
-        QCOMPARE(model.index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(
+            model.index(0, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(
+            model.index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignLeft | Qt::AlignVCenter);
         data.setCurrentRow(1);
         QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("►"));
         QCOMPARE(model.headerData(0, Qt::Vertical).toString(), QString());

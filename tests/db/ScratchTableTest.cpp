@@ -6,38 +6,39 @@
 
 #include <QtTest>
 
-class ScratchTableTest : public QObject
-{
+class ScratchTableTest : public QObject {
     Q_OBJECT
 
 private:
     static QList<ScratchTable::Seed> orderSeed()
     {
-        return {{QStringLiteral("id"), 0},
-                {QStringLiteral("ICO"), QString(u""_qs)},
-                {QStringLiteral("NAZEVPODNI"), QString(u""_qs)},
-                {QStringLiteral("POPIS"), QString(u""_qs)},
-                {QStringLiteral("ZAKAZKA"), QString(u""_qs)},
-                {QStringLiteral("DATUMOD"), {}, true},
-                {QStringLiteral("DATUMDO"), {}, true}};
+        return {{QStringLiteral("id"), 0}, {QStringLiteral("ICO"), QString(u""_qs)},
+            {QStringLiteral("NAZEVPODNI"), QString(u""_qs)}, {QStringLiteral("POPIS"), QString(u""_qs)},
+            {QStringLiteral("ZAKAZKA"), QString(u""_qs)}, {QStringLiteral("DATUMOD"), {}, true},
+            {QStringLiteral("DATUMDO"), {}, true}};
     }
 
     // id|ZAKAZKA|POPIS2|STREDISKO of every order, by id.
     static QStringList orders(TestDb& db)
     {
-        Statement select(db.connection(), QStringLiteral("select id, ZAKAZKA, POPIS2, STREDISKO from vorlany order by id"));
+        Statement select(
+            db.connection(), QStringLiteral("select id, ZAKAZKA, POPIS2, STREDISKO from vorlany order by id"));
         select.execute();
         QStringList rows;
         while (select.next())
-            rows << QStringLiteral("%1|%2|%3|%4").arg(select.value(0).toString(), select.value(1).toString(),
-                                                      select.value(2).toString(), select.value(3).toString());
+            rows << QStringLiteral("%1|%2|%3|%4")
+                        .arg(select.value(0).toString(), select.value(1).toString(), select.value(2).toString(),
+                            select.value(3).toString());
         return rows;
     }
 
     static bool tableExists(TestDb& db, const QString& name)
     {
-        return db.scalar(QStringLiteral("select count(*) from information_schema.tables where table_schema = database() "
-                                        "and table_name = '%1'").arg(name)) == QLatin1String("1");
+        return db.scalar(
+                   QStringLiteral("select count(*) from information_schema.tables where table_schema = database() "
+                                  "and table_name = '%1'")
+                       .arg(name))
+            == QLatin1String("1");
     }
 
 private slots:
@@ -52,7 +53,8 @@ private slots:
         TestDb db;
         REQUIRE_TEST_DB(db);
         db.exec(QStringLiteral("insert into vorlany (id, ZAKAZKA) values (5, '2026/005')"));
-        ScratchTable scratch(db.connection(), QStringLiteral("vorlany"), ScratchTable::nameFor(QStringLiteral("00"), QStringLiteral("vor")));
+        ScratchTable scratch(db.connection(), QStringLiteral("vorlany"),
+            ScratchTable::nameFor(QStringLiteral("00"), QStringLiteral("vor")));
         const QDateTime before = QDateTime::fromString(db.scalar(QStringLiteral("select now()")), Qt::ISODate);
         scratch.beginNew(orderSeed());
         QVERIFY(tableExists(db, QStringLiteral("tmp00vor")));
@@ -74,8 +76,10 @@ private slots:
     {
         TestDb db;
         REQUIRE_TEST_DB(db);
-        db.exec(QStringLiteral("insert into vorlany (id, ZAKAZKA, POPIS2, STREDISKO) values (3, 'A', 'druhý', 12), (4, 'B', null, null)"));
-        ScratchTable scratch(db.connection(), QStringLiteral("vorlany"), ScratchTable::nameFor(QStringLiteral("7"), QStringLiteral("vor")));
+        db.exec(QStringLiteral(
+            "insert into vorlany (id, ZAKAZKA, POPIS2, STREDISKO) values (3, 'A', 'druhý', 12), (4, 'B', null, null)"));
+        ScratchTable scratch(db.connection(), QStringLiteral("vorlany"),
+            ScratchTable::nameFor(QStringLiteral("7"), QStringLiteral("vor")));
         scratch.beginCopy(3);
         QVERIFY(tableExists(db, QStringLiteral("tmp7vor")));
 

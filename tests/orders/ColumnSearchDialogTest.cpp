@@ -11,13 +11,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-class ColumnSearchDialogTest : public QObject
-{
+class ColumnSearchDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    struct Window
-    {
+    struct Window {
         explicit Window(Dataset& data, const QString& field)
             : dialog(data, field, QPoint(0, 0))
         {
@@ -62,7 +60,8 @@ private slots:
         m_db->exec(QStringLiteral("insert into vorlany (id, ZAKAZKA, NAZEVPODNI, STREDISKO) values "
                                   "(1, '1', 'Alfa', 5), (2, '2', 'xABCx', 12), (3, '3', 'Beta', 7), "
                                   "(4, '4', 'Cabc', 7), (5, '5', 'Delta', 30), (6, '6', 'Gama', null)"));
-        m_data = std::make_unique<Dataset>(m_db->connection(), QStringLiteral("select id, ZAKAZKA, NAZEVPODNI, STREDISKO from vorlany"));
+        m_data = std::make_unique<Dataset>(
+            m_db->connection(), QStringLiteral("select id, ZAKAZKA, NAZEVPODNI, STREDISKO from vorlany"));
     }
 
     void init()
@@ -70,7 +69,7 @@ private slots:
         REQUIRE_TEST_DB(*m_db);
         m_data->open();
         m_data->sortBy(QStringLiteral("NAZEVPODNI"));
-        m_data->setCurrentRow(3);   // Delta
+        m_data->setCurrentRow(3); // Delta
     }
 
     void openingShowsAllValuesAndMovesToTheFirstRow()
@@ -123,7 +122,7 @@ private slots:
         QTest::keyClicks(w.text, QStringLiteral("q"));
         QCOMPARE(w.shown(), QStringList());
         QVERIFY(!w.take->isDefault());
-        QTest::keyClick(w.text, Qt::Key_Return);   // nothing is the default now
+        QTest::keyClick(w.text, Qt::Key_Return); // nothing is the default now
         QVERIFY(w.dialog.isVisible());
         w.take->click();
         QCOMPARE(w.dialog.result(), int(QDialog::Accepted));
@@ -139,11 +138,11 @@ private slots:
         w.text->clear();
         QTest::keyClicks(w.text, QStringLiteral("c"));
         QCOMPARE(w.selected(), QStringLiteral("Cabc"));
-        QTest::keyClicks(w.text, QStringLiteral("z"));   // "cz": between Cabc and Delta
+        QTest::keyClicks(w.text, QStringLiteral("z")); // "cz": between Cabc and Delta
         QCOMPARE(w.selected(), QStringLiteral("Delta"));
         QCOMPARE(current(), QStringLiteral("Delta"));
         QVERIFY(!w.take->isDefault());
-        w.text->setText(QStringLiteral("zzz"));   // after every value: the selection stays
+        w.text->setText(QStringLiteral("zzz")); // after every value: the selection stays
         QCOMPARE(w.selected(), QStringLiteral("Delta"));
 
         // A value chosen by key goes into the text box, and then Enter takes it.

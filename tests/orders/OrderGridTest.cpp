@@ -13,8 +13,7 @@
 #include <QtTest>
 
 // The order list as the main window shows it: shading, title click sort and search.
-class OrderGridTest : public QObject
-{
+class OrderGridTest : public QObject {
     Q_OBJECT
 
 private:
@@ -68,7 +67,7 @@ private slots:
 
         // Rows by the server's order: null name first, then Alfa, Beta, Gama.
         QCOMPARE(orderNumbers(list.dataset()), QStringList({"A3", "A2", "A1", "A4"}));
-        grid.setCurrentIndex(list.model().index(2, 1));   // Beta, overdue since yesterday
+        grid.setCurrentIndex(list.model().index(2, 1)); // Beta, overdue since yesterday
         QCOMPARE(list.currentOrderNumber(), QStringLiteral("A1"));
         QCOMPARE(list.currentId(), std::optional<qint64>(1));
 
@@ -78,11 +77,11 @@ private slots:
             return image.pixelColor(grid.viewport()->mapTo(&grid, cell.center()));
         };
         const QColor plain(212, 208, 200);
-        const QColor currentCell = colourAt(2, 1);   // yellow, give or take the platform's blending
+        const QColor currentCell = colourAt(2, 1); // yellow, give or take the platform's blending
         QVERIFY2(currentCell.red() > 240 && currentCell.green() > 240 && currentCell.blue() < 40,
-                 qPrintable(currentCell.name()));
+            qPrintable(currentCell.name()));
         QCOMPARE(colourAt(2, 0), OrderListModel::overdueColor());
-        QCOMPARE(colourAt(0, 3), OrderListModel::overdueColor());   // no due date
+        QCOMPARE(colourAt(0, 3), OrderListModel::overdueColor()); // no due date
         QCOMPARE(colourAt(1, 0), plain);
         QCOMPARE(colourAt(3, 1), plain);
     }
@@ -97,7 +96,7 @@ private slots:
         grid.setDatasetModel(&list.model());
         list.open();
         grid.show();
-        list.dataset().setCurrentRow(2);   // A1
+        list.dataset().setCurrentRow(2); // A1
 
         bool opened = false;
         closeNextSearchWindow(&opened);

@@ -2,8 +2,7 @@
 
 #include <QtTest>
 
-class OrderListModelTest : public QObject
-{
+class OrderListModelTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -29,7 +28,8 @@ private slots:
         QFETCH(QByteArray, due);
         QFETCH(bool, overdue);
         const QDateTime now(QDate(2026, 12, 11), QTime(9, 30, 0));
-        QCOMPARE(OrderListModel::isOverdue(isNull, std::string_view(due.constData(), std::size_t(due.size())), now), overdue);
+        QCOMPARE(OrderListModel::isOverdue(isNull, std::string_view(due.constData(), std::size_t(due.size())), now),
+            overdue);
     }
 };
 

@@ -32,8 +32,10 @@ TestDb::TestDb()
     }
     try {
         m_admin = std::make_unique<Connection>(m_settings);
-        const QString name = QStringLiteral("velnor_t%1").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
-        m_admin->execute(QStringLiteral("CREATE DATABASE `%1` DEFAULT CHARACTER SET cp1250 COLLATE cp1250_czech_cs").arg(name));
+        const QString name
+            = QStringLiteral("velnor_t%1").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
+        m_admin->execute(
+            QStringLiteral("CREATE DATABASE `%1` DEFAULT CHARACTER SET cp1250 COLLATE cp1250_czech_cs").arg(name));
         m_settings.database = name;
         m_connection = std::make_unique<Connection>(m_settings);
 
@@ -51,7 +53,9 @@ TestDb::TestDb()
         }
         m_ready = true;
     } catch (const std::exception& e) {
-        m_problem = QStringLiteral("test database server at port %1: %2").arg(m_settings.port).arg(QString::fromUtf8(e.what()));
+        m_problem = QStringLiteral("test database server at port %1: %2")
+                        .arg(m_settings.port)
+                        .arg(QString::fromUtf8(e.what()));
     }
 }
 

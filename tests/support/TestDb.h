@@ -9,8 +9,7 @@
 
 // A throwaway database made from db/schema.sql on the private test server named by
 // VORLANY_TEST_DB_HOST/_PORT/_USER/_PASSWORD, dropped again at the end.
-class TestDb
-{
+class TestDb {
 public:
     TestDb();
     ~TestDb();
@@ -38,11 +37,11 @@ private:
 };
 
 // A database test that cannot reach its server skips on a developer's machine and fails in CI.
-#define REQUIRE_TEST_DB(db)                                                                                  \
-    do {                                                                                                     \
-        if (!(db).ready()) {                                                                                 \
-            if (qEnvironmentVariableIsSet("CI"))                                                             \
-                QFAIL(qPrintable((db).problem()));                                                           \
-            QSKIP(qPrintable((db).problem()));                                                               \
-        }                                                                                                    \
+#define REQUIRE_TEST_DB(db)                                                                                            \
+    do {                                                                                                               \
+        if (!(db).ready()) {                                                                                           \
+            if (qEnvironmentVariableIsSet("CI"))                                                                       \
+                QFAIL(qPrintable((db).problem()));                                                                     \
+            QSKIP(qPrintable((db).problem()));                                                                         \
+        }                                                                                                              \
     } while (false)
