@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDate>
-#include <QWidget>
+#include "common/ButtonEdit.h"
 
-class QLineEdit;
-class QToolButton;
+#include <QDate>
 
 // A date in the regional short format with a calendar drop-down; it may be left empty.
-class DateBox : public QWidget {
+class DateBox : public ButtonEdit {
     Q_OBJECT
 
 public:
@@ -22,7 +20,4 @@ signals:
 
 private:
     void showCalendar();
-
-    QLineEdit* m_edit;
-    QToolButton* m_button;
 };
