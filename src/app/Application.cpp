@@ -17,11 +17,19 @@ Application::Application(int& argc, char** argv)
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
 
-    auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(translator);
+    installCzechTexts(*this);
     applyTheme(*this);
+}
+
+bool Application::installCzechTexts(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return app.installTranslator(translator);
 }
 
 void Application::applyTheme(QApplication& app)

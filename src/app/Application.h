@@ -14,4 +14,6 @@ public:
 
     // Used by tests too, so they see the windows as the user does.
     static void applyTheme(QApplication& app);
+    // Qt's own dialog texts in Czech; false when the translation is not installed.
+    static bool installCzechTexts(QApplication& app);
 };

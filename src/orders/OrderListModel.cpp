@@ -24,6 +24,9 @@ QList<DatasetModel::Column> orderColumns()
 OrderListModel::OrderListModel(Dataset& dataset, QObject* parent)
     : DatasetModel(dataset, orderColumns(), parent)
 {
+    // Looked up once per reset, not for every cell drawn.
+    connect(
+        this, &QAbstractItemModel::modelReset, this, [this] { m_dueField = this->dataset().fieldIndex(u"DATUMDO"); });
 }
 
 const QColor& OrderListModel::overdueColor()
@@ -44,11 +47,10 @@ QVariant OrderListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::BackgroundRole)
         return DatasetModel::data(index, role);
-    const int due = dataset().fieldIndex(u"DATUMDO");
-    if (!index.isValid() || due < 0)
+    if (!index.isValid() || m_dueField < 0)
         return {};
     const int row = index.row();
-    if (isOverdue(dataset().isNull(row, due), dataset().raw(row, due), m_clock()))
+    if (isOverdue(dataset().isNull(row, m_dueField), dataset().raw(row, m_dueField), m_clock()))
         return overdueColor();
     return {};
 }

@@ -27,4 +27,5 @@ public:
 
 private:
     Clock m_clock = &QDateTime::currentDateTime;
+    int m_dueField = -1;
 };

@@ -37,6 +37,12 @@ private slots:
         AppDir::setOverride(m_dir->path());
     }
 
+    void qtsOwnDialogTextsAreCzech()
+    {
+        QVERIFY(Application::installCzechTexts(*qApp));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Zrušit"_qs);
+    }
+
     void versionCheckModes_data()
     {
         QTest::addColumn<QString>("line");
