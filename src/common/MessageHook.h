@@ -23,7 +23,6 @@ public:
     void queueAnswer(int result) { m_answers.enqueue(result); }
     const QList<Shown>& shown() const { return m_shown; }
     QStringList texts() const;
-    void clear() { m_shown.clear(); }
 
     static MessageHook* active();
     int record(const QString& kind, const QString& title, const QString& text);

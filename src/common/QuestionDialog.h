@@ -25,7 +25,6 @@ public:
     void setButton(int index, const QString& caption, int result);
 
     QString text() const;
-    int buttonCount() const { return m_count; }
 
     // Shows the box and returns the pressed button's result.
     int ask();
