@@ -27,8 +27,10 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
     , m_dataset(dataset)
     , m_values(new SearchValueModel(this))
     , m_position(position)
+    , m_collator(QLocale())
 {
     m_ui->setupUi(this);
+    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     QFont font(QStringLiteral("Courier New"), 8);
     font.setStyleHint(QFont::TypeWriter);
     m_ui->valueList->setFont(font);
@@ -48,6 +50,7 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
             selected = m_ui->fieldBox->count();
         m_ui->fieldBox->addItem(field.name, f);
     }
+    m_ui->fieldBox->setCurrentIndex(selected);
 
     connect(m_ui->fieldBox, &QComboBox::currentIndexChanged, this, &ColumnSearchDialog::chooseField);
     connect(m_ui->searchEdit, &QLineEdit::textChanged, this, &ColumnSearchDialog::searchTextChanged);
@@ -59,7 +62,6 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
     connect(m_ui->listModeBox, &QCheckBox::toggled, this, &ColumnSearchDialog::setListMode);
     connect(m_ui->partMatchingBox, &QCheckBox::toggled, this, &ColumnSearchDialog::setPartMatching);
 
-    m_ui->fieldBox->setCurrentIndex(selected);
     chooseField(selected);
     fitHeight();
     m_ui->searchEdit->setFocus();
@@ -91,9 +93,14 @@ void ColumnSearchDialog::chooseField(int index)
         setSearchText(QString());
         selectShown(0);
     } else {
-        m_ui->searchEdit->setText(m_values->shownCount() > 0 ? m_values->textAt(0) : QString());
+        startWithFirstValue();
     }
     updateDefaultButton();
+}
+
+void ColumnSearchDialog::startWithFirstValue()
+{
+    m_ui->searchEdit->setText(m_values->shownCount() > 0 ? m_values->textAt(0) : QString());
 }
 
 void ColumnSearchDialog::setSearchText(const QString& text)
@@ -114,11 +121,7 @@ void ColumnSearchDialog::searchTextChanged(const QString& text)
         m_values->showContaining(text);
         selectShown(0);
     } else {
-        const int found = m_values->lowerBound(text, [] {
-            QCollator collator {QLocale()};
-            collator.setCaseSensitivity(Qt::CaseInsensitive);
-            return collator;
-        }());
+        const int found = m_values->lowerBound(text, m_collator);
         if (found >= 0)
             selectShown(found);
     }
@@ -174,7 +177,7 @@ void ColumnSearchDialog::setPartMatching(bool on)
         return;
     }
     m_values->showAll();
-    m_ui->searchEdit->setText(m_values->shownCount() > 0 ? m_values->textAt(0) : QString());
+    startWithFirstValue();
 }
 
 void ColumnSearchDialog::take()

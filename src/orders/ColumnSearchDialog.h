@@ -2,6 +2,7 @@
 
 #include "db/Dataset.h"
 
+#include <QCollator>
 #include <QDialog>
 #include <QPoint>
 
@@ -42,6 +43,8 @@ private:
     void take();
     void selectShown(int shownRow);
     void setSearchText(const QString& text);
+    // Without part matching the text starts as the first value.
+    void startWithFirstValue();
     void updateDefaultButton();
     void fitHeight();
     bool acceptsCharacter(QChar c) const;
@@ -53,6 +56,7 @@ private:
     Dataset::Bookmark m_savedRow = -1;
     int m_field = -1;
     QPoint m_position;
+    QCollator m_collator; // for the lower-bound search: regional, without regard to case
     bool m_settingText = false;
     bool m_selectingByText = false;
 };
