@@ -6,8 +6,8 @@
 #include "app/Application.h"
 #include "common/Cp1250.h"
 #include "db/Dataset.h"
-#include "orders/ColumnSearchDialog.h"
-#include "orders/DatasetGrid.h"
+#include "grid/ColumnSearchDialog.h"
+#include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
 

@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "common/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
 #include <QFile>
 #include <QFont>

@@ -3,9 +3,9 @@
 #include "ui_MainWindow.h"
 
 #include "common/AppDir.h"
-#include "common/Guarded.h"
+#include "widgets/Guarded.h"
 #include "common/IniFile.h"
-#include "common/QuestionDialog.h"
+#include "widgets/QuestionDialog.h"
 #include "db/Connection.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"

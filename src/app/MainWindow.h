@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ConnectionSettings.h"
-#include "app/FormStateStore.h"
+#include "common/FormStateStore.h"
 
 #include <QMainWindow>
 

@@ -1,5 +1,6 @@
 #include "common/Cp1250.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -135,15 +136,21 @@ constexpr std::array<char16_t, 128> kHigh = {
     0x02D9,
 };
 
-char encodeChar(char16_t c)
+int byteOf(char16_t c)
 {
     if (c < 0x80)
-        return char(c);
+        return c;
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
         if (kHigh[i] == c)
-            return char(0x80 + i);
+            return int(0x80 + i);
     }
-    return '?';
+    return -1;
+}
+
+char encodeChar(char16_t c)
+{
+    const int b = byteOf(c);
+    return b < 0 ? '?' : char(b);
 }
 }
 
@@ -166,4 +173,9 @@ QByteArray Cp1250::encode(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i)
         out[i] = encodeChar(in[i]);
     return bytes;
+}
+
+bool Cp1250::canEncode(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return byteOf(c.unicode()) >= 0; });
 }

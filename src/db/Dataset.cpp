@@ -77,13 +77,6 @@ QVariant Dataset::value(int row, int field) const
     return Field::fromText(m_fields[std::size_t(field)].type, raw(row, field));
 }
 
-QString Dataset::text(int row, int field) const
-{
-    if (isNull(row, field))
-        return {};
-    return Field::editText(m_fields[std::size_t(field)].type, raw(row, field));
-}
-
 QVariant Dataset::currentValue(QStringView fieldName) const
 {
     const int f = fieldIndex(fieldName);
@@ -327,15 +320,6 @@ void Dataset::applySort()
     }
     for (std::size_t p = 0; p < n; ++p)
         m_position[std::size_t(m_order[p])] = int(p);
-}
-
-int Dataset::locate(int field, const QString& text, Qt::CaseSensitivity cs) const
-{
-    for (int row = 0; row < rowCount(); ++row) {
-        if (this->text(row, field).compare(text, cs) == 0)
-            return row;
-    }
-    return -1;
 }
 
 std::size_t Dataset::memoryUsed() const

@@ -44,8 +44,6 @@ public:
     bool isNull(int row, int field) const;
     std::string_view raw(int row, int field) const;
     QVariant value(int row, int field) const;
-    // The text the field shows for editing.
-    QString text(int row, int field) const;
 
     int currentRow() const { return m_current; }
     void setCurrentRow(int row);
@@ -58,9 +56,6 @@ public:
     // Orders all rows by the field: text by the regional collation with case mattering, numbers
     // and dates by value, null first. False, and nothing done, when already sorted by it.
     bool sortBy(const QString& fieldName);
-
-    // The first row, in the current order, whose field shows the text for editing; -1 when none.
-    int locate(int field, const QString& text, Qt::CaseSensitivity cs) const;
 
     // Bytes held for the rows, against the bytes of their values alone.
     std::size_t memoryUsed() const;

@@ -1,9 +1,6 @@
 #include "db/FieldType.h"
 
 #include "common/Cp1250.h"
-#include "common/RegionalFormat.h"
-
-#include <QLocale>
 
 #include <mysql.h>
 
@@ -93,20 +90,6 @@ QVariant Field::fromText(FieldType type, std::string_view bytes)
     case FieldType::Text:
     case FieldType::Memo:
         break;
-    }
-    return Cp1250::decode(bytes.data(), qsizetype(bytes.size()));
-}
-
-QString Field::editText(FieldType type, std::string_view bytes)
-{
-    if (type == FieldType::Date || type == FieldType::DateTime) {
-        const QDateTime dt = parseDateTime(bytes);
-        if (!dt.isValid())
-            return {};
-        QString text = RegionalFormat::date(dt.date());
-        if (dt.time() != QTime(0, 0))
-            text += u' ' + QLocale().toString(dt.time(), QStringLiteral("H:mm:ss"));
-        return text;
     }
     return Cp1250::decode(bytes.data(), qsizetype(bytes.size()));
 }

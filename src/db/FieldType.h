@@ -28,8 +28,4 @@ struct Field {
     // A value as the server sends it in text form (Windows-1250); a zero date reads as null.
     static QVariant fromText(FieldType type, std::string_view bytes);
     static QDateTime parseDateTime(std::string_view bytes);
-
-    // The text a field shows for editing: dates in the regional short format (with the time when
-    // it is not midnight), numbers and text as they are.
-    static QString editText(FieldType type, std::string_view bytes);
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/DatasetModel.h"
+#include "grid/DatasetModel.h"
 
 #include <QDateTime>
 

@@ -7,7 +7,7 @@
 #include "common/MessageHook.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
-#include "orders/DatasetGrid.h"
+#include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "common/AppDir.h"
-#include "common/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "common/FileCopy.h"
 #include "common/Process.h"
-#include "common/ShellOpen.h"
+#include "widgets/ShellOpen.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 
 #include "app/Application.h"
 #include "db/Dataset.h"
-#include "orders/ColumnSearchDialog.h"
-#include "orders/DatasetGrid.h"
+#include "grid/ColumnSearchDialog.h"
+#include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
 

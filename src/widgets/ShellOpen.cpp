@@ -1,4 +1,4 @@
-#include "common/ShellOpen.h"
+#include "widgets/ShellOpen.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -2,7 +2,7 @@
 
 #include "common/MessageHook.h"
 #include "db/Dataset.h"
-#include "orders/ColumnSearchDialog.h"
+#include "grid/ColumnSearchDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

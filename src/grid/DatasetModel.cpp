@@ -1,8 +1,7 @@
-#include "db/DatasetModel.h"
+#include "grid/DatasetModel.h"
 
 #include "db/Dataset.h"
-
-#include <QLocale>
+#include "grid/CellText.h"
 
 DatasetModel::DatasetModel(Dataset& dataset, QList<Column> columns, QObject* parent)
     : QAbstractTableModel(parent)
@@ -56,20 +55,11 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const
     if (field < 0)
         return {};
     switch (role) {
-    case Qt::DisplayRole: {
-        if (m_dataset.isNull(index.row(), field))
-            return QString();
-        if (m_dataset.field(field).isDate()) {
-            const QDateTime dt = Field::parseDateTime(m_dataset.raw(index.row(), field));
-            return dt.isValid() ? QLocale().toString(dt.date(), QLocale::ShortFormat) : QString();
-        }
-        return m_dataset.text(index.row(), field);
-    }
+    case Qt::DisplayRole:
+        return CellText::text(m_dataset, index.row(), field);
     case Qt::TextAlignmentRole: {
-        if (const auto& alignment = m_columns.at(index.column()).cellAlignment)
-            return QVariant::fromValue(*alignment);
-        return QVariant::fromValue(
-            Qt::AlignVCenter | (m_dataset.field(field).isNumeric() ? Qt::AlignRight : Qt::AlignLeft));
+        const auto& alignment = m_columns.at(index.column()).cellAlignment;
+        return QVariant::fromValue(alignment ? *alignment : CellText::alignment(m_dataset.field(field)));
     }
     default:
         return {};

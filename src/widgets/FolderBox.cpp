@@ -1,4 +1,4 @@
-#include "common/FolderBox.h"
+#include "widgets/FolderBox.h"
 
 #include <QFileDialog>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "common/ButtonEdit.h"
+#include "widgets/ButtonEdit.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

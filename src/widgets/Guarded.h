@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
 #include <exception>
 

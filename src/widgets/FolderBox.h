@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ButtonEdit.h"
+#include "widgets/ButtonEdit.h"
 
 // A text box for a folder with a button that opens a folder chooser.
 class FolderBox : public ButtonEdit {

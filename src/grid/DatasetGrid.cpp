@@ -1,8 +1,8 @@
-#include "orders/DatasetGrid.h"
+#include "grid/DatasetGrid.h"
 
 #include "db/Dataset.h"
-#include "db/DatasetModel.h"
-#include "orders/ColumnSearchDialog.h"
+#include "grid/DatasetModel.h"
+#include "grid/ColumnSearchDialog.h"
 
 #include <QHeaderView>
 

@@ -1,4 +1,4 @@
-#include "common/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
 #include "common/AppDir.h"
 #include "common/MessageHook.h"

@@ -1,10 +1,11 @@
-#include "orders/ColumnSearchDialog.h"
+#include "grid/ColumnSearchDialog.h"
 
 #include "ui_ColumnSearchDialog.h"
 
-#include "common/BusyCursor.h"
-#include "common/ErrorBox.h"
-#include "orders/SearchValueModel.h"
+#include "widgets/BusyCursor.h"
+#include "grid/CellText.h"
+#include "widgets/ErrorBox.h"
+#include "grid/SearchValueModel.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -183,7 +184,7 @@ void ColumnSearchDialog::setPartMatching(bool on)
 void ColumnSearchDialog::take()
 {
     if (!m_ui->listModeBox->isChecked()) {
-        const int found = m_dataset.locate(m_field, m_ui->searchEdit->text(), Qt::CaseInsensitive);
+        const int found = CellText::locate(m_dataset, m_field, m_ui->searchEdit->text(), Qt::CaseInsensitive);
         if (found < 0) {
             QApplication::beep();
             ErrorBox::message(ErrorBox::Icon::Error, QStringLiteral("Error"), QStringLiteral("Record not found"), this);

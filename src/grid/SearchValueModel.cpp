@@ -1,4 +1,6 @@
-#include "orders/SearchValueModel.h"
+#include "grid/SearchValueModel.h"
+
+#include "grid/CellText.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -21,7 +23,7 @@ void SearchValueModel::load(const Dataset& dataset, int field)
     m_texts.reserve(rows);
     for (int row = 0; row < rows; ++row) {
         m_bookmarks[std::size_t(row)] = dataset.bookmark(row);
-        m_texts.append(dataset.text(row, field));
+        m_texts.append(CellText::text(dataset, row, field));
     }
     m_upper.clear();
     m_shown.resize(std::size_t(rows));

@@ -1,4 +1,4 @@
-#include "app/FormStateStore.h"
+#include "common/FormStateStore.h"
 
 #include "common/AppDir.h"
 #include "common/IniFile.h"

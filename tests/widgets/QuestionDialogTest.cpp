@@ -1,4 +1,4 @@
-#include "common/QuestionDialog.h"
+#include "widgets/QuestionDialog.h"
 
 #include <QPushButton>
 #include <QTimer>
