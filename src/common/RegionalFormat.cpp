@@ -18,7 +18,8 @@ QString RegionalFormat::date(const QDate& date)
 
 QDate RegionalFormat::parseDate(const QString& text, const QDate& today)
 {
-    static const QRegularExpression dotted(QStringLiteral(R"(^\s*(\d{1,2})\s*\.\s*(\d{1,2})\s*\.\s*(\d{4}|\d{2})\s*$)"));
+    static const QRegularExpression dotted(
+        QStringLiteral(R"(^\s*(\d{1,2})\s*\.\s*(\d{1,2})\s*\.\s*(\d{4}|\d{2})\s*$)"));
     const QRegularExpressionMatch m = dotted.match(text);
     if (!m.hasMatch())
         return QLocale().toDate(text.trimmed(), shortDateFormat());

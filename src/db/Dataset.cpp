@@ -1,6 +1,7 @@
 #include "db/Dataset.h"
 
 #include "common/Cp1250.h"
+#include "db/ClientHandles.h"
 #include "db/Connection.h"
 
 #include <QCollator>
@@ -12,8 +13,6 @@
 #include <numeric>
 #include <optional>
 #include <unordered_map>
-
-#include <mysql.h>
 
 // A row is stored as one block: for each field a 32-bit end offset of its bytes (the top bit marks
 // NULL), then the bytes of all fields one after another, exactly as the server sent them.
@@ -31,6 +30,34 @@ std::uint32_t endOf(const char* row, int field)
 bool nullAt(const char* row, int field)
 {
     return endOf(row, field) & kNullBit;
+}
+
+// Orders two numbers in the server's plain text form ("-12", "3.50") by value, of any length.
+int compareDecimalText(std::string_view a, std::string_view b)
+{
+    const bool negativeA = !a.empty() && a.front() == '-';
+    const bool negativeB = !b.empty() && b.front() == '-';
+    if (negativeA != negativeB)
+        return negativeA ? -1 : 1;
+    auto split = [](std::string_view s) {
+        if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+            s.remove_prefix(1);
+        const std::size_t dot = s.find('.');
+        std::string_view whole = s.substr(0, dot);
+        std::string_view fraction = dot == std::string_view::npos ? std::string_view() : s.substr(dot + 1);
+        while (whole.size() > 1 && whole.front() == '0')
+            whole.remove_prefix(1);
+        while (!fraction.empty() && fraction.back() == '0')
+            fraction.remove_suffix(1);
+        return std::pair {whole, fraction};
+    };
+    const auto [wholeA, fractionA] = split(a);
+    const auto [wholeB, fractionB] = split(b);
+    int order = wholeA.size() != wholeB.size() ? (wholeA.size() < wholeB.size() ? -1 : 1) : wholeA.compare(wholeB);
+    if (order == 0)
+        order = fractionA.compare(fractionB);
+    order = order < 0 ? -1 : order > 0 ? 1 : 0;
+    return negativeA ? -order : order;
 }
 
 std::string_view rawAt(const char* row, std::size_t fieldCount, int field)
@@ -137,10 +164,10 @@ void Dataset::fetch()
     MYSQL* mysql = m_connection.handle();
     if (mysql_real_query(mysql, text.constData(), text.size()) != 0)
         m_connection.fail(m_sql);
-    MYSQL_RES* result = mysql_use_result(mysql);
-    if (!result)
+    const ResultHandle guard(mysql_use_result(mysql));
+    if (!guard)
         m_connection.fail(m_sql);
-    const std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> guard(result, &mysql_free_result);
+    MYSQL_RES* result = guard.get();
 
     const unsigned count = mysql_num_fields(result);
     const MYSQL_FIELD* fields = mysql_fetch_fields(result);
@@ -283,7 +310,11 @@ void Dataset::applySort()
 
     std::vector<int> byValue(distinct.size());
     std::iota(byValue.begin(), byValue.end(), 0);
-    if (field.isNumeric()) {
+    if (field.type == FieldType::Integer || field.type == FieldType::Decimal) {
+        // Exactly, as text: through a double, integers above 2^53 and long decimals would tie.
+        std::sort(byValue.begin(), byValue.end(),
+            [&](int a, int b) { return compareDecimalText(distinct[std::size_t(a)], distinct[std::size_t(b)]) < 0; });
+    } else if (field.type == FieldType::Float) {
         std::vector<double> numbers(distinct.size());
         for (std::size_t i = 0; i < distinct.size(); ++i) {
             const std::string_view s = distinct[i];

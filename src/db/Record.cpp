@@ -4,6 +4,7 @@ void Record::append(const Field& field, const QVariant& value)
 {
     m_fields.append(field);
     m_values.append(value);
+    m_edited.append(false);
 }
 
 int Record::indexOf(QStringView name) const
@@ -27,5 +28,6 @@ bool Record::setValue(QStringView name, const QVariant& value)
     if (i < 0)
         return false;
     m_values[i] = value;
+    m_edited[i] = true;
     return true;
 }

@@ -6,6 +6,11 @@
 
 #include <QStringList>
 
+RowMissingError::RowMissingError()
+    : std::runtime_error("Záznam už neexistuje, mezitím ho smazala jiná stanice. Seznam bude načten znovu.")
+{
+}
+
 ScratchTable::ScratchTable(Connection& connection, QString sourceTable, QString name)
     : m_connection(connection)
     , m_source(std::move(sourceTable))
@@ -18,13 +23,13 @@ QString ScratchTable::nameFor(const QString& workstation, const QString& suffix)
     return QStringLiteral("tmp") + workstation + suffix;
 }
 
-void ScratchTable::recreate(const QString& selectTail)
+quint64 ScratchTable::recreate(const QString& selectTail)
 {
     // Created from a select, the copy has the source's columns in order but no key and no
     // auto-increment, so it can hold id 0 and be copied back with SELECT *.
     const QString scratch = Connection::quoteIdentifier(m_name);
     m_connection.execute(QStringLiteral("DROP TABLE IF EXISTS ") + scratch);
-    m_connection.execute(QStringLiteral("CREATE TABLE ") + scratch + QStringLiteral("\n select * from ")
+    return m_connection.execute(QStringLiteral("CREATE TABLE ") + scratch + QStringLiteral("\n select * from ")
         + Connection::quoteIdentifier(m_source) + selectTail);
 }
 
@@ -51,7 +56,8 @@ void ScratchTable::beginNew(const QList<Seed>& seed)
 void ScratchTable::beginCopy(qint64 id)
 {
     // DDL cannot take parameters; the id is a number from the program, not text from a user.
-    recreate(QStringLiteral("\n where id = ") + QString::number(id));
+    if (recreate(QStringLiteral("\n where id = ") + QString::number(id)) == 0)
+        throw RowMissingError();
 }
 
 Record ScratchTable::read() const
@@ -68,18 +74,24 @@ Record ScratchTable::read() const
 void ScratchTable::write(const Record& record)
 {
     QStringList assignments;
-    for (int i = 0; i < record.count(); ++i)
+    QList<int> edited;
+    for (int i = 0; i < record.count(); ++i) {
+        if (!record.isEdited(i))
+            continue;
         assignments << Connection::quoteIdentifier(record.field(i).name) + QStringLiteral(" = ?");
-    if (assignments.isEmpty())
+        edited << i;
+    }
+    if (edited.isEmpty())
         return;
     Statement update(m_connection,
         QStringLiteral("UPDATE ") + Connection::quoteIdentifier(m_name) + QStringLiteral(" SET ")
             + assignments.join(QStringLiteral(", ")));
-    for (int i = 0; i < record.count(); ++i) {
-        if (record.field(i).type == FieldType::Decimal && !record.value(i).isNull())
-            update.bindDecimal(i, record.value(i).toString());
+    for (int parameter = 0; parameter < edited.size(); ++parameter) {
+        const int i = edited[parameter];
+        if (record.field(i).type == FieldType::Decimal && record.value(i).typeId() == QMetaType::QString)
+            update.bindDecimal(parameter, record.value(i).toString());
         else
-            update.bind(i, record.value(i));
+            update.bind(parameter, record.value(i));
     }
     update.execute();
 }

@@ -6,7 +6,15 @@
 #include <QString>
 #include <QVariant>
 
+#include <stdexcept>
+
 class Connection;
+
+// The row to be edited no longer exists; the caller reads its list again.
+class RowMissingError : public std::runtime_error {
+public:
+    RowMissingError();
+};
 
 // Adding and correcting a row of a table go through a copy of that one row in a scratch table of
 // this workstation (tmp<workstation><suffix>). The copy is edited, written into the scratch table,
@@ -29,17 +37,20 @@ public:
     const QString& name() const { return m_name; }
 
     void beginNew(const QList<Seed>& seed);
+    // Throws RowMissingError when no row has the id (another workstation deleted it meanwhile).
     void beginCopy(qint64 id);
     // The one row of the scratch table, all columns.
     Record read() const;
-    // Writes the record's values into the scratch row.
+    // Writes the record's edited values into the scratch row; the other columns keep what the
+    // server copied, exactly.
     void write(const Record& record);
     // Replaces the stored row by the scratch row.
     void copyBack();
     void save(const Record& record);
 
 private:
-    void recreate(const QString& selectTail);
+    // Returns the number of rows copied.
+    quint64 recreate(const QString& selectTail);
 
     Connection& m_connection;
     QString m_source;

@@ -1,16 +1,16 @@
 #include "db/Statement.h"
 
 #include "common/Cp1250.h"
+#include "common/RegionalFormat.h"
+#include "db/ClientHandles.h"
 #include "db/Connection.h"
-#include "db/DbError.h"
 
 #include <QBuffer>
 #include <QIODevice>
 
 #include <cstring>
+#include <optional>
 #include <stdexcept>
-
-#include <mysql.h>
 
 namespace {
 constexpr qint64 kChunk = 64 * 1024;
@@ -36,6 +36,7 @@ struct Statement::Param {
     MYSQL_TIME time {};
     unsigned long length = 0;
     QIODevice* stream = nullptr;
+    bool bound = false;
 };
 
 struct Statement::ResultColumn {
@@ -48,52 +49,68 @@ struct Statement::ResultColumn {
     my_bool error = 0;
 };
 
+void Statement::Closer::operator()(MYSQL_STMT* statement) const
+{
+    mysql_stmt_close(statement);
+}
+
 Statement::Statement(Connection& connection, const QString& sql)
     : m_connection(connection)
     , m_sql(sql)
 {
     MYSQL* mysql = connection.handle();
-    m_stmt = mysql_stmt_init(mysql);
+    m_generation = connection.generation();
+    m_stmt.reset(mysql_stmt_init(mysql));
     if (!m_stmt)
         connection.fail(sql);
     const QByteArray text = Cp1250::encode(sql);
-    if (mysql_stmt_prepare(m_stmt, text.constData(), text.size()) != 0)
+    if (mysql_stmt_prepare(m_stmt.get(), text.constData(), text.size()) != 0)
         fail();
-    m_params.resize(mysql_stmt_param_count(m_stmt));
-    for (auto& p : m_params) {
+    m_params.resize(mysql_stmt_param_count(m_stmt.get()));
+    for (auto& p : m_params)
         p = std::make_unique<Param>();
-        p->bind.buffer_type = MYSQL_TYPE_NULL;
-    }
 }
 
-Statement::~Statement()
-{
-    if (m_stmt)
-        mysql_stmt_close(m_stmt);
-}
+Statement::~Statement() = default;
 
 void Statement::fail() const
 {
-    const unsigned code = mysql_stmt_errno(m_stmt);
-    if (code >= 2000 && code < 3000) // client side: the connection knows whether it was lost
-        m_connection.fail(m_sql);
-    throw DbError(QStringLiteral("SQL Error: ") + Cp1250::decode(QByteArray(mysql_stmt_error(m_stmt))), code, m_sql);
+    DbError error = errorOf(m_stmt.get(), m_sql);
+    if (isConnectionLost(error.code()))
+        m_connection.close();
+    throw error;
 }
 
 Statement::Param& Statement::param(int index)
 {
     if (index < 0 || std::size_t(index) >= m_params.size())
-        throw DbError(QStringLiteral("SQL Error: parameter %1 out of range").arg(index), 0, m_sql);
+        throw DbError(QStringLiteral("parameter %1 out of range").arg(index), 0, m_sql);
     Param& p = *m_params[std::size_t(index)];
     p = Param {};
+    p.bound = true;
     return p;
+}
+
+namespace {
+// Qt 6's QVariant::isNull() no longer looks inside the value: a null QDate is not a null variant.
+bool isNullValue(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return !value.toDate().isValid();
+    case QMetaType::QDateTime:
+        return !value.toDateTime().isValid();
+    default:
+        return value.isNull();
+    }
+}
 }
 
 void Statement::bind(int index, const QVariant& value)
 {
     Param& p = param(index);
     MYSQL_BIND& b = p.bind;
-    if (value.isNull()) {
+    if (isNullValue(value)) {
         b.buffer_type = MYSQL_TYPE_NULL;
         return;
     }
@@ -150,8 +167,15 @@ void Statement::bind(int index, const QVariant& value)
 
 void Statement::bindDecimal(int index, const QString& text)
 {
+    if (text.trimmed().isEmpty()) {
+        bind(index, QVariant());
+        return;
+    }
+    const std::optional<QString> plain = RegionalFormat::plainDecimal(text);
+    if (!plain)
+        throw std::invalid_argument(QStringLiteral("„%1“ není číslo.").arg(text.trimmed()).toStdString());
     Param& p = param(index);
-    p.bytes = text.trimmed().toLatin1();
+    p.bytes = plain->toLatin1();
     p.length = static_cast<unsigned long>(p.bytes.size());
     p.bind.buffer_type = MYSQL_TYPE_NEWDECIMAL;
     p.bind.buffer = p.bytes.data();
@@ -171,13 +195,22 @@ quint64 Statement::execute()
     m_hasResult = false;
     m_columns.clear();
     m_results.clear();
-    mysql_stmt_free_result(m_stmt);
+    if (m_connection.generation() != m_generation || !m_connection.isOpen()) {
+        // The handle died with the connection it was prepared on.
+        throw DbError(
+            QStringLiteral("spojení se serverem se mezitím přerušilo, příkaz nebyl proveden"), CR_SERVER_LOST, m_sql);
+    }
+    mysql_stmt_free_result(m_stmt.get());
 
     std::vector<MYSQL_BIND> binds;
     binds.reserve(m_params.size());
-    for (const auto& p : m_params)
-        binds.push_back(p->bind);
-    if (!binds.empty() && mysql_stmt_bind_param(m_stmt, binds.data()) != 0)
+    for (std::size_t i = 0; i < m_params.size(); ++i) {
+        // A forgotten bind() would write NULL over a column.
+        if (!m_params[i]->bound)
+            throw DbError(QStringLiteral("parameter %1 has no value").arg(i), 0, m_sql);
+        binds.push_back(m_params[i]->bind);
+    }
+    if (!binds.empty() && mysql_stmt_bind_param(m_stmt.get(), binds.data()) != 0)
         fail();
 
     // BLOBs go in chunks, so a document never has to fit into one packet with the statement.
@@ -188,7 +221,7 @@ quint64 Statement::execute()
         // Sent at least once, or an empty BLOB would read as NULL.
         bool sent = false;
         auto send = [&](const char* data, qint64 size) {
-            if (mysql_stmt_send_long_data(m_stmt, unsigned(i), data, static_cast<unsigned long>(size)) != 0)
+            if (mysql_stmt_send_long_data(m_stmt.get(), unsigned(i), data, static_cast<unsigned long>(size)) != 0)
                 fail();
             sent = true;
         };
@@ -204,15 +237,15 @@ quint64 Statement::execute()
             send("", 0);
     }
 
-    if (mysql_stmt_execute(m_stmt) != 0)
+    if (mysql_stmt_execute(m_stmt.get()) != 0)
         fail();
-    const quint64 changed = mysql_stmt_affected_rows(m_stmt);
+    const quint64 changed = mysql_stmt_affected_rows(m_stmt.get());
 
-    MYSQL_RES* meta = mysql_stmt_result_metadata(m_stmt);
+    const ResultHandle meta(mysql_stmt_result_metadata(m_stmt.get()));
     if (!meta)
         return changed;
-    const unsigned count = mysql_num_fields(meta);
-    const MYSQL_FIELD* fields = mysql_fetch_fields(meta);
+    const unsigned count = mysql_num_fields(meta.get());
+    const MYSQL_FIELD* fields = mysql_fetch_fields(meta.get());
     std::vector<MYSQL_BIND> resultBinds(count);
     for (unsigned i = 0; i < count; ++i) {
         const FieldType type = Field::typeOf(fields[i].type, fields[i].charsetnr, fields[i].length);
@@ -245,10 +278,9 @@ quint64 Statement::execute()
         resultBinds[i] = b;
         m_results.push_back(std::move(column));
     }
-    mysql_free_result(meta);
-    if (mysql_stmt_bind_result(m_stmt, resultBinds.data()) != 0)
+    if (mysql_stmt_bind_result(m_stmt.get(), resultBinds.data()) != 0)
         fail();
-    if (mysql_stmt_store_result(m_stmt) != 0)
+    if (mysql_stmt_store_result(m_stmt.get()) != 0)
         fail();
     m_hasResult = true;
     return changed;
@@ -258,7 +290,7 @@ bool Statement::next()
 {
     if (!m_hasResult)
         return false;
-    const int rc = mysql_stmt_fetch(m_stmt);
+    const int rc = mysql_stmt_fetch(m_stmt.get());
     if (rc == MYSQL_NO_DATA)
         return false;
     if (rc == 1)
@@ -314,7 +346,7 @@ void Statement::readBlob(int column, QIODevice& out) const
         b.buffer = chunk.data();
         b.buffer_length = size;
         b.length = &length;
-        if (mysql_stmt_fetch_column(m_stmt, &b, unsigned(column), at) != 0)
+        if (mysql_stmt_fetch_column(m_stmt.get(), &b, unsigned(column), at) != 0)
             fail();
         if (out.write(chunk.constData(), qint64(size)) != qint64(size))
             throw std::runtime_error("Unable to write " + out.errorString().toStdString());

@@ -16,8 +16,10 @@ typedef struct st_mysql_stmt MYSQL_STMT;
 
 // A prepared statement: every value travels as a bound parameter, never in the SQL text.
 // Parameters are bound by position from a QVariant: QString text, integers, double, QDate and
-// QDateTime, a null QVariant for NULL, QByteArray for a BLOB (sent in chunks); decimals by
-// bindDecimal(). Rows of a result are read after execute() with next().
+// QDateTime (null or invalid ones as NULL), a null QVariant for NULL, QByteArray for a BLOB (sent
+// in chunks); decimals by bindDecimal(). Every parameter must be bound before execute(); a bound
+// value stays for the next execute(). Rows of a result are read after execute() with next().
+// A statement belongs to the connect it was prepared on: after a reconnect it refuses to run.
 class Statement {
 public:
     Statement(Connection& connection, const QString& sql);
@@ -26,6 +28,8 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     void bind(int index, const QVariant& value);
+    // A number as the user typed it, in the regional format; empty means NULL. Text that is no
+    // number is refused with a message, never stored as zero.
     void bindDecimal(int index, const QString& text);
     // The BLOB is read from the device in chunks while the statement executes.
     void bindStream(int index, QIODevice* device);
@@ -44,13 +48,18 @@ private:
     struct Param;
     struct ResultColumn;
 
+    struct Closer {
+        void operator()(MYSQL_STMT* statement) const;
+    };
+
     Param& param(int index);
     [[noreturn]] void fail() const;
     QByteArray fetchColumn(int column) const;
 
     Connection& m_connection;
     QString m_sql;
-    MYSQL_STMT* m_stmt = nullptr;
+    std::unique_ptr<MYSQL_STMT, Closer> m_stmt;
+    quint64 m_generation;
     std::vector<std::unique_ptr<Param>> m_params;
     std::vector<Field> m_columns;
     std::vector<std::unique_ptr<ResultColumn>> m_results;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QtGlobal>
+
 class Connection;
 
-// Statements between construction and commit() take effect together or not at all:
-// a transaction left without commit() is rolled back.
+// Statements between construction and commit() take effect together or not at all: a
+// transaction left without commit() is rolled back. While it lives, a lost connection is not
+// replaced (see Connection), so no statement of it runs elsewhere.
 class Transaction {
 public:
     explicit Transaction(Connection& connection);
@@ -14,6 +17,9 @@ public:
     void commit();
 
 private:
+    bool onItsConnection() const;
+
     Connection& m_connection;
+    quint64 m_generation;
     bool m_done = false;
 };

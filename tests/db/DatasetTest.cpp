@@ -1,8 +1,8 @@
 #include "TestDb.h"
 
 #include "db/Dataset.h"
-#include "grid/DatasetModel.h"
 #include "db/Statement.h"
+#include "grid/DatasetModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -92,6 +92,24 @@ private slots:
         const Dataset::Bookmark a = data.bookmark(3);
         QVERIFY(data.sortBy(QStringLiteral("ZAKAZKA")));
         QCOMPARE(data.rowOf(a), 0);
+    }
+
+    void sortsLargeIntegersAndLongDecimalsExactly()
+    {
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        // Neighbours above 2^53 and decimals that differ beyond a double's precision.
+        db.exec(QStringLiteral("create table numbers (name varchar(5), big bigint unsigned, amount decimal(30,20))"));
+        db.exec(QStringLiteral("insert into numbers values "
+                               "('a', 9007199254740993, 0.10000000000000000002), "
+                               "('b', 9007199254740992, 0.10000000000000000001), "
+                               "('c', 18446744073709551615, -2.5), ('d', 0, -10), ('e', 10, 100)"));
+        Dataset data(db.connection(), QStringLiteral("select name, big, amount from numbers"));
+        data.open();
+        QVERIFY(data.sortBy(QStringLiteral("big")));
+        QCOMPARE(column(data, QStringLiteral("name")), QStringList({"d", "e", "b", "a", "c"}));
+        QVERIFY(data.sortBy(QStringLiteral("amount")));
+        QCOMPARE(column(data, QStringLiteral("name")), QStringList({"d", "c", "b", "a", "e"}));
     }
 
     void refreshFindsTheRowAgainByItsValues()

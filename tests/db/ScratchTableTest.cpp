@@ -83,12 +83,48 @@ private slots:
         scratch.beginCopy(3);
         QVERIFY(tableExists(db, QStringLiteral("tmp7vor")));
 
-        // The edit panel writes back the fields it shows, nothing else.
-        const Record stored = scratch.read();
-        Record edited;
-        edited.append(stored.field(stored.indexOf(u"ZAKAZKA")), QStringLiteral("A2"));
-        scratch.save(edited);
+        Record row = scratch.read();
+        row.setValue(u"ZAKAZKA", QStringLiteral("A2"));
+        scratch.save(row);
         QCOMPARE(orders(db), QStringList({u"3|A2|druhý|12"_qs, "4|B||"}));
+    }
+
+    // Columns the program does not edit travel server-side only, so values the client cannot
+    // represent exactly (bits, microseconds, zero dates, characters beyond Windows-1250) survive.
+    void saveKeepsColumnsNobodyEditedExactly()
+    {
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        db.exec(QStringLiteral("alter table vorlany add flag BIT(1) NULL, add stamp DATETIME(6) NULL, "
+                               "add since DATETIME NOT NULL DEFAULT '0000-00-00 00:00:00', "
+                               "add note VARCHAR(10) CHARACTER SET utf8mb4 NULL"));
+        db.exec(QStringLiteral("insert into vorlany (id, ZAKAZKA, flag, stamp, note) values "
+                               "(3, 'A', b'1', '2026-12-11 08:00:00.123456', 0xF09F9880)"));
+        const QString extras
+            = QStringLiteral("select concat_ws('|', ZAKAZKA, hex(flag), stamp, since, hex(note)) from vorlany");
+        const QString before = db.scalar(extras);
+        QCOMPARE(before, QStringLiteral("A|1|2026-12-11 08:00:00.123456|0000-00-00 00:00:00|F09F9880"));
+
+        ScratchTable scratch(db.connection(), QStringLiteral("vorlany"), QStringLiteral("tmp00vor"));
+        scratch.beginCopy(3);
+        scratch.save(scratch.read());
+        QCOMPARE(db.scalar(extras), before);
+
+        scratch.beginCopy(3);
+        Record row = scratch.read();
+        row.setValue(u"ZAKAZKA", QStringLiteral("B"));
+        scratch.save(row);
+        QCOMPARE(db.scalar(extras), QString(u'B' + before.mid(1)));
+    }
+
+    void copyOfADeletedRowFails()
+    {
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        db.exec(QStringLiteral("insert into vorlany (id, ZAKAZKA) values (1, 'A')"));
+        ScratchTable scratch(db.connection(), QStringLiteral("vorlany"), QStringLiteral("tmp00vor"));
+        QVERIFY_THROWS_EXCEPTION(RowMissingError, scratch.beginCopy(2));
+        QCOMPARE(orders(db), QStringList({"1|A||"}));
     }
 
     void cancelLeavesTheScratchTableUntilTheNextBegin()
