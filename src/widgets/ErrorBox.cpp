@@ -4,7 +4,12 @@
 #include "common/MessageHook.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <QMessageBox>
+
+namespace {
+Q_LOGGING_CATEGORY(lcUi, "vorlany.ui")
+}
 
 QString ErrorBox::textFor(const QString& message)
 {
@@ -21,6 +26,7 @@ QString ErrorBox::title()
 void ErrorBox::show(const QString& message, QWidget* parent)
 {
     const QString text = textFor(message);
+    qCWarning(lcUi).noquote() << "error box:" << text;
     if (MessageHook* hook = MessageHook::active()) {
         hook->record(QStringLiteral("error"), title(), text);
         return;
