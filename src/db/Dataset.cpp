@@ -80,11 +80,7 @@ Dataset::~Dataset() = default;
 
 int Dataset::fieldIndex(QStringView name) const
 {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        if (name.compare(m_fields[i].name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    }
-    return -1;
+    return Field::indexIn(m_fields, name);
 }
 
 bool Dataset::isNull(int row, int field) const
@@ -274,7 +270,7 @@ void Dataset::refresh()
 bool Dataset::sortBy(const QString& fieldName)
 {
     const int f = fieldIndex(fieldName);
-    if (f < 0 || m_sortField.compare(m_fields[std::size_t(f)].name, Qt::CaseInsensitive) == 0)
+    if (f < 0 || m_fields[std::size_t(f)].isNamed(m_sortField))
         return false;
     m_sortField = m_fields[std::size_t(f)].name;
     if (!m_open)

@@ -14,6 +14,18 @@ struct Field {
     QString name;
     FieldType type = FieldType::Text;
 
+    // Field names match without regard to case, as the server treats them.
+    bool isNamed(QStringView other) const { return other.compare(name, Qt::CaseInsensitive) == 0; }
+    // The index of the named field in a list of fields; -1 when there is none.
+    template <typename Fields> static int indexIn(const Fields& fields, QStringView name)
+    {
+        for (qsizetype i = 0; i < qsizetype(fields.size()); ++i) {
+            if (fields[i].isNamed(name))
+                return int(i);
+        }
+        return -1;
+    }
+
     bool isNumeric() const
     {
         return type == FieldType::Integer || type == FieldType::Decimal || type == FieldType::Float;

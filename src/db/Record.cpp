@@ -9,11 +9,7 @@ void Record::append(const Field& field, const QVariant& value)
 
 int Record::indexOf(QStringView name) const
 {
-    for (int i = 0; i < m_fields.size(); ++i) {
-        if (name.compare(m_fields[i].name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
+    return Field::indexIn(m_fields, name);
 }
 
 QVariant Record::value(QStringView name) const
