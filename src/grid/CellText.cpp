@@ -1,7 +1,6 @@
 #include "grid/CellText.h"
 
 #include "common/Cp1250.h"
-#include "common/RegionalFormat.h"
 #include "db/Dataset.h"
 
 #include <QLocale>
@@ -15,7 +14,7 @@ QString CellText::text(const Dataset& dataset, int row, int field)
     switch (type) {
     case FieldType::Date:
     case FieldType::DateTime:
-        return RegionalFormat::date(Field::parseDateTime(raw).date());
+        return QLocale().toString(Field::parseDateTime(raw).date(), QLocale::ShortFormat);
     case FieldType::Decimal:
     case FieldType::Float: {
         QString text = Cp1250::decode(raw.data(), qsizetype(raw.size()));
