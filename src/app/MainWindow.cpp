@@ -3,12 +3,14 @@
 #include "ui_MainWindow.h"
 
 #include "common/AppDir.h"
-#include "widgets/Guarded.h"
 #include "common/IniFile.h"
-#include "widgets/QuestionDialog.h"
 #include "db/Connection.h"
+#include "db/WorkstationLock.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/Guarded.h"
+#include "widgets/QuestionDialog.h"
 
 #include <QCloseEvent>
 
@@ -49,12 +51,23 @@ void MainWindow::start()
 
     guarded([this] { restoreFormState(); });
     m_connection.close();
-    m_settings = ConnectionSettings::read(IniFile(AppDir::file(ConnectionSettings::fileName())));
-    m_connection.setSettings(m_settings.server);
+    // Refused settings leave the list closed: better no connection than the wrong port or a
+    // scratch table shared with another workstation.
+    const bool configured = guarded(
+        [this] { m_settings = ConnectionSettings::read(IniFile(AppDir::file(ConnectionSettings::fileName()))); });
+    if (configured)
+        m_connection.setSettings(m_settings.server);
 
     if (m_settings.versionCheckMode == QLatin1String("X"))
         m_ui->Kontrolaverze1->setVisible(false);
-    guarded([this] { m_orders->open(); });
+    if (configured && guarded([this] { m_orders->open(); })
+        && WorkstationLock(m_connection, m_settings.workstation).take() == WorkstationLock::Result::HeldElsewhere) {
+        ErrorBox::message(ErrorBox::Icon::Information, ErrorBox::title(),
+            QStringLiteral("Číslo stanice CisloPC=%1 už používá jiná připojená stanice. Současné úpravy se mohou "
+                           "navzájem přepsat; nastavte v souboru %2 každé stanici jiné číslo.")
+                .arg(m_settings.workstation, m_settings.file),
+            this);
+    }
     m_ui->Panel1->hide();
 }
 

@@ -3,10 +3,11 @@
 #include "common/Cp1250.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <optional>
+#include <limits>
 
 namespace {
 std::optional<QString> sectionName(const QString& line)
@@ -55,39 +56,53 @@ QString unquote(QString value)
         return value.mid(1, value.size() - 2);
     return value;
 }
+
+// A pipe would block the read for ever and a device never ends, so only a regular file (after
+// following links) of sane size is taken for an INI file.
+bool isIniFile(const QFileInfo& info)
+{
+    return info.isFile() && info.size() <= IniFile::maxSize;
 }
 
-IniFile::IniFile(QString path)
-    : m_path(std::move(path))
+QString decode(const QByteArray& bytes)
 {
-}
-
-QStringList IniFile::readLines() const
-{
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
+    if (const auto encoding = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*encoding);
+        return decoder.decode(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = Cp1250::decode(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? Cp1250::decode(bytes) : text;
+}
+
+QStringList readLines(const QString& path)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!isIniFile(info) || !file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = decode(file.read(info.size()));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     return lines;
 }
+}
+
+IniFile::IniFile(QString path)
+    : m_path(std::move(path))
+    , m_lines(readLines(m_path))
+{
+}
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const QStringList lines = readLines();
-    const qsizetype i = findKey(lines, section, key);
+    const qsizetype i = findKey(m_lines, section, key);
     if (i < 0)
         return defaultValue;
-    const QString& line = lines[i];
+    const QString& line = m_lines[i];
     return unquote(line.mid(line.indexOf(u'=') + 1));
 }
 
@@ -98,19 +113,27 @@ int IniFile::readInt(const QString& section, const QString& key, int defaultValu
 
 int IniFile::parseInt(const QString& text, int defaultValue)
 {
-    const QString t = text.trimmed();
-    bool ok = false;
-    int value = 0;
-    if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-        value = t.mid(2).toInt(&ok, 16);
-    else
-        value = t.toInt(&ok, 10);
-    return ok ? value : defaultValue;
+    const std::optional<qint64> value = parseInteger(text);
+    return value && *value >= std::numeric_limits<int>::min() && *value <= std::numeric_limits<int>::max()
+        ? int(*value)
+        : defaultValue;
 }
 
-bool IniFile::writeString(const QString& section, const QString& key, const QString& value) const
+std::optional<qint64> IniFile::parseInteger(const QString& text)
 {
-    QStringList lines = readLines();
+    const QString t = text.trimmed();
+    bool ok = false;
+    const qint64 value
+        = t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? t.mid(2).toLongLong(&ok, 16) : t.toLongLong(&ok, 10);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value)
+{
+    const QFileInfo info(m_path);
+    if (info.exists() && !isIniFile(info))
+        return false;
+    QStringList lines = readLines(m_path);
     qsizetype sectionEnd = -1;
     const qsizetype i = findKey(lines, section, key, &sectionEnd);
     const QString entry = key + u'=' + value;
@@ -130,5 +153,8 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write((lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8());
-    return file.commit();
+    if (!file.commit())
+        return false;
+    m_lines = lines;
+    return true;
 }

@@ -7,11 +7,14 @@
 #include "common/MessageHook.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
+#include "db/WorkstationLock.h"
 #include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
+#include "widgets/ErrorBox.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,6 +27,20 @@ private:
         QFile file(m_dir->filePath(QStringLiteral("Velnor.INI")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(("[LogON]\n" + lines).toUtf8());
+    }
+
+    // The lock names live on the server, which other test runs may share.
+    static QString uniqueWorkstation()
+    {
+        return QStringLiteral("t%1").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
+    }
+
+    static QString serverLines(const Connection::Settings& server, int port)
+    {
+        return QStringLiteral("IP=%1\nSQLport=%2\nUser=%3\nPassword=\"%4\"\n")
+            .arg(server.host)
+            .arg(port)
+            .arg(server.user, server.password);
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -103,10 +120,7 @@ private slots:
         TestDb db;
         REQUIRE_TEST_DB(db);
         const Connection::Settings server = TestDb::serverSettings();
-        writeConnectionIni(QStringLiteral("IP=%1\nSQLport=%2\nUser=%3\nPassword=\"%4\"\n")
-                               .arg(server.host)
-                               .arg(server.port)
-                               .arg(server.user, server.password));
+        writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + uniqueWorkstation());
         MessageHook hook;
         Connection connection;
         MainWindow window(connection);
@@ -114,6 +128,64 @@ private slots:
         QCOMPARE(hook.texts(), QStringList());
         QCOMPARE(window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(),
             db.scalar(QStringLiteral("select count(*) from velnor.vorlany")).toInt());
+        QVERIFY(window.orderList().dataset().isOpen());
+    }
+
+    void refusedSettingsLeaveTheListClosed_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("portShift");
+        QTest::addColumn<QString>("extraLine");
+        QTest::addRow("port that wraps round to the server's") << "SQLport" << 65536 << "";
+        QTest::addRow("workstation number outside Windows-1250") << "CisloPC" << 0 << u"CisloPC=五\n"_qs;
+    }
+    void refusedSettingsLeaveTheListClosed()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, portShift);
+        QFETCH(QString, extraLine);
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        const Connection::Settings server = TestDb::serverSettings();
+        writeConnectionIni(serverLines(server, server.port + portShift) + extraLine);
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        window.show();
+        QCOMPARE(hook.shown().size(), 1);
+        QCOMPARE(hook.shown().at(0).kind, QStringLiteral("error"));
+        const QString text = hook.shown().at(0).text;
+        QVERIFY2(text.contains(AppDir::file(ConnectionSettings::fileName())) && text.contains(u"klíč "_qs + key),
+            qPrintable(text));
+        QVERIFY(!connection.isOpen());
+        QVERIFY(!window.orderList().dataset().isOpen());
+        QCOMPARE(window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(), 0);
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Panel1"))->isHidden());
+        QVERIFY(window.isVisible());
+    }
+
+    void warnsWhenAnotherStationWorksUnderTheSameNumber()
+    {
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        Connection::Settings server = TestDb::serverSettings();
+        const QString workstation = uniqueWorkstation();
+        writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + workstation);
+        server.database = Connection::Settings().database;
+        Connection otherStation(server);
+        QCOMPARE(WorkstationLock(otherStation, workstation).take(), WorkstationLock::Result::Held);
+
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        window.show();
+        QCOMPARE(hook.shown().size(), 1);
+        QCOMPARE(hook.shown().at(0).kind, QStringLiteral("message"));
+        QCOMPARE(hook.shown().at(0).title, ErrorBox::title());
+        QCOMPARE(hook.shown().at(0).text,
+            u"Číslo stanice CisloPC=%1 už používá jiná připojená stanice. Současné úpravy se mohou navzájem "
+            u"přepsat; nastavte v souboru %2 každé stanici jiné číslo."_qs.arg(
+                workstation, AppDir::file(ConnectionSettings::fileName())));
         QVERIFY(window.orderList().dataset().isOpen());
     }
 

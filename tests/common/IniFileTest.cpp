@@ -1,8 +1,19 @@
 #include "common/IniFile.h"
 #include "common/Cp1250.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+QByteArray withBom(QStringConverter::Encoding encoding, const QString& text)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+}
 
 class IniFileTest : public QObject {
     Q_OBJECT
@@ -45,6 +56,16 @@ private slots:
                                                << "default";
         QTest::addRow("not UTF-8 reads as Windows-1250")
             << Cp1250::encode(u"[LogON]\nUser=Šťáva\n"_qs) << "User" << u"Šťáva"_qs;
+        const QString notepad = u"[LogON]\r\nIP=10.0.0.5\r\nUser=Šťáva\r\n"_qs;
+        QTest::addRow("UTF-16 LE with byte-order mark")
+            << withBom(QStringConverter::Utf16LE, notepad) << "User" << u"Šťáva"_qs;
+        QTest::addRow("UTF-16 BE with byte-order mark")
+            << withBom(QStringConverter::Utf16BE, notepad) << "User" << u"Šťáva"_qs;
+        QTest::addRow("UTF-8 with byte-order mark and a bad byte elsewhere")
+            << withBom(QStringConverter::Utf8, notepad) + "; \xff\r\n"
+            << "User" << u"Šťáva"_qs;
+        QTest::addRow("CR alone ends lines") << QByteArray("[Other]\rUser=wrong\r[LogON]\rIP=1\rUser=admin\r") << "User"
+                                             << "admin";
     }
     void readsByProfileRules()
     {
@@ -81,10 +102,59 @@ private slots:
         QCOMPARE(ini.readInt(QStringLiteral("LogON"), QStringLiteral("SQLport"), 3306), 3306);
     }
 
+    void readsTheFileOnce()
+    {
+        const QString path = write("[LogON]\nIP=first\n");
+        IniFile ini(path);
+        write("[LogON]\nIP=second\nUser=admin\n");
+        QCOMPARE(ini.readString(QStringLiteral("LogON"), QStringLiteral("IP")), QStringLiteral("first"));
+        QCOMPARE(ini.readString(QStringLiteral("LogON"), QStringLiteral("User")), QString());
+
+        QVERIFY(ini.writeString(QStringLiteral("LogON"), QStringLiteral("Password"), QStringLiteral("x")));
+        QCOMPARE(ini.readString(QStringLiteral("LogON"), QStringLiteral("User")), QStringLiteral("admin"));
+        QCOMPARE(IniFile(path).readString(QStringLiteral("LogON"), QStringLiteral("Password")), QStringLiteral("x"));
+    }
+
+    void onlyARegularFileOfSaneSizeCounts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("named pipe") << "pipe";
+        QTest::addRow("link to a device") << "device";
+        QTest::addRow("larger than the limit") << "large";
+    }
+    void onlyARegularFileOfSaneSizeCounts()
+    {
+        QFETCH(QString, kind);
+        const QString path = m_dir.filePath(kind + QStringLiteral(".ini"));
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[LogON]\nIP=10.0.0.5\n");
+            QVERIFY(file.resize(IniFile::maxSize + 1));
+        }
+        IniFile ini(path);
+        QCOMPARE(ini.readString(QStringLiteral("LogON"), QStringLiteral("IP"), QStringLiteral("default")),
+            QStringLiteral("default"));
+        QVERIFY(!ini.writeString(QStringLiteral("LogON"), QStringLiteral("IP"), QStringLiteral("x")));
+    }
+
+    void writingANotepadFileKeepsItsContent()
+    {
+        const QString path = write(withBom(QStringConverter::Utf16LE, u"[TForm1]\r\nA=Šťáva\r\n"_qs));
+        QVERIFY(IniFile(path).writeString(QStringLiteral("TForm1"), QStringLiteral("B"), QStringLiteral("2")));
+        const IniFile ini(path);
+        QCOMPARE(ini.readString(QStringLiteral("TForm1"), QStringLiteral("A")), u"Šťáva"_qs);
+        QCOMPARE(ini.readString(QStringLiteral("TForm1"), QStringLiteral("B")), QStringLiteral("2"));
+    }
+
     void writeKeepsTheRestOfTheFile()
     {
         const QString path = write("; kept\n[TForm1]\nFormVersion=0\nOther=1\n[Tsken]\nA=2\n");
-        const IniFile ini(path);
+        IniFile ini(path);
         QVERIFY(ini.writeString(QStringLiteral("tform1"), QStringLiteral("formversion"), QStringLiteral("0")));
         QVERIFY(ini.writeString(QStringLiteral("TForm1"), QStringLiteral("DirectoryEdit1_Text"), u"/data/zakázky"_qs));
         QVERIFY(ini.writeString(QStringLiteral("New"), QStringLiteral("K"), QStringLiteral("v")));
