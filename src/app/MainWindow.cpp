@@ -51,12 +51,19 @@ void MainWindow::start()
 
     guarded([this] { restoreFormState(); });
     m_connection.close();
-    // Refused settings leave the list closed: better no connection than the wrong port or a
-    // scratch table shared with another workstation.
-    const bool configured = guarded(
-        [this] { m_settings = ConnectionSettings::read(IniFile(AppDir::file(ConnectionSettings::fileName()))); });
-    if (configured)
+    // Refused settings leave the list closed and the connection refusing: better no connection
+    // than the wrong port, the default server or a scratch table shared with another workstation.
+    bool configured = true;
+    try {
+        m_settings = ConnectionSettings::read(IniFile(AppDir::file(ConnectionSettings::fileName())));
         m_connection.setSettings(m_settings.server);
+    } catch (const std::exception& e) {
+        configured = false;
+        Connection::Settings refused;
+        refused.refusal = QString::fromUtf8(e.what());
+        m_connection.setSettings(refused);
+        ErrorBox::show(refused.refusal);
+    }
 
     if (m_settings.versionCheckMode == QLatin1String("X"))
         m_ui->Kontrolaverze1->setVisible(false);

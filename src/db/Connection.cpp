@@ -29,6 +29,8 @@ void Connection::open()
         return;
     if (m_transactionGeneration != 0)
         throw transactionLostError();
+    if (!m_settings.refusal.isEmpty())
+        throw DbError(m_settings.refusal);
     std::unique_ptr<MYSQL, Closer> mysql(mysql_init(nullptr));
     if (!mysql)
         throw DbError(QString());

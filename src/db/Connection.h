@@ -22,6 +22,9 @@ public:
         // large document must still have time to travel.
         unsigned connectTimeout = 15;
         unsigned readWriteTimeout = 300;
+        // When set, the settings were refused and every connect fails with this text, so that
+        // nothing reaches a server the user did not configure.
+        QString refusal;
     };
 
     Connection();

@@ -7,6 +7,7 @@
 #include "common/MessageHook.h"
 #include "db/Connection.h"
 #include "db/Dataset.h"
+#include "db/DbError.h"
 #include "db/WorkstationLock.h"
 #include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
@@ -162,6 +163,9 @@ private slots:
         QCOMPARE(window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(), 0);
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Panel1"))->isHidden());
         QVERIFY(window.isVisible());
+        // Later commands do not fall back to a default server either.
+        QVERIFY_THROWS_EXCEPTION(DbError, connection.open());
+        QVERIFY(!connection.isOpen());
     }
 
     void warnsWhenAnotherStationWorksUnderTheSameNumber()
