@@ -47,7 +47,7 @@ void FormStateStore::saveValues(const QList<std::pair<QString, QString>>& values
     bool written = writeString(QStringLiteral("FormVersion"), QStringLiteral("0"));
     for (const auto& [key, raw] : values) {
         QString value = raw.trimmed();
-        if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        if (IniFile::isQuoted(value))
             value = u'"' + value + u'"';
         written = written && writeString(key, value);
     }

@@ -52,9 +52,7 @@ qsizetype findKey(const QStringList& lines, const QString& section, const QStrin
 QString unquote(QString value)
 {
     value = value.trimmed();
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
-        return value.mid(1, value.size() - 2);
-    return value;
+    return IniFile::isQuoted(value) ? value.mid(1, value.size() - 2) : value;
 }
 
 // A pipe would block the read for ever and a device never ends, so only a regular file (after
@@ -157,4 +155,9 @@ bool IniFile::writeString(const QString& section, const QString& key, const QStr
         return false;
     m_lines = lines;
     return true;
+}
+
+bool IniFile::isQuoted(QStringView value)
+{
+    return value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front();
 }

@@ -29,6 +29,8 @@ public:
 
     // The integer rule alone, for values that come from elsewhere.
     static int parseInt(const QString& text, int defaultValue);
+    // A value in a matching pair of single or double quotes, which a read gives without them.
+    static bool isQuoted(QStringView value);
     // The same rule without the range of int; nullopt when the text is not a number.
     static std::optional<qint64> parseInteger(const QString& text);
 
