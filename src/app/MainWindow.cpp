@@ -3,14 +3,17 @@
 #include "ui_MainWindow.h"
 
 #include "common/AppDir.h"
-#include "widgets/Guarded.h"
 #include "common/IniFile.h"
-#include "widgets/QuestionDialog.h"
 #include "db/Connection.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
+#include "widgets/Guarded.h"
+#include "widgets/QuestionDialog.h"
 
 #include <QCloseEvent>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 const QString kBaseFolderKey = QStringLiteral("DirectoryEdit1_Text");
@@ -36,9 +39,22 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::showEvent(QShowEvent* event)
 {
+    if (!m_centred) {
+        m_centred = true;
+        centreOnScreen();
+    }
     if (!m_started)
         start();
     QMainWindow::showEvent(event);
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QRect screen = this->screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen.center());
+    // A window larger than the screen keeps its title bar on it.
+    move(std::max(frame.left(), screen.left()), std::max(frame.top(), screen.top()));
 }
 
 void MainWindow::start()
