@@ -15,8 +15,8 @@ class OrderList;
 class QuestionDialog;
 
 // The main window: the order list, the button panel, the menu and the (hidden) edit panel.
-// At its first showing it reads the connection settings and opens the order list; closing it
-// keeps the base folder for the next run and ends the program.
+// At its first showing it is centred on the screen, reads the connection settings and opens the
+// order list; closing it keeps the base folder for the next run and ends the program.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void centreOnScreen();
     void restoreFormState();
     void saveFormState();
 
@@ -46,4 +47,5 @@ private:
     FormStateStore m_formState {QStringLiteral("TForm1")};
     ConnectionSettings m_settings;
     bool m_started = false;
+    bool m_centred = false;
 };

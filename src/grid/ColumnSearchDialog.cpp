@@ -2,10 +2,10 @@
 
 #include "ui_ColumnSearchDialog.h"
 
-#include "widgets/BusyCursor.h"
 #include "grid/CellText.h"
-#include "widgets/ErrorBox.h"
 #include "grid/SearchValueModel.h"
+#include "widgets/BusyCursor.h"
+#include "widgets/ErrorBox.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -32,10 +32,9 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
 {
     m_ui->setupUi(this);
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QFont font(QStringLiteral("Courier New"), 8);
-    font.setStyleHint(QFont::TypeWriter);
-    m_ui->valueList->setFont(font);
-    m_values->setRowHeight(QFontMetrics(font).height() + 2);
+    // The list's font comes from the theme; the row height and the window's height follow it.
+    m_ui->valueList->ensurePolished();
+    m_values->setRowHeight(rowHeight());
     m_ui->valueList->setModel(m_values);
     m_ui->searchEdit->installEventFilter(this);
     m_ui->fieldBox->installEventFilter(this);
@@ -45,9 +44,11 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
     int selected = 0;
     for (int f = 0; f < m_dataset.fieldCount(); ++f) {
         const Field& field = m_dataset.field(f);
-        if (field.isLarge())
+        // Long text is offered only when asked for, so that a click on such a column searches it.
+        const bool requested = field.name.compare(fieldName, Qt::CaseInsensitive) == 0;
+        if (field.type == FieldType::Bytes || (field.isLarge() && !requested))
             continue;
-        if (field.name.compare(fieldName, Qt::CaseInsensitive) == 0)
+        if (requested)
             selected = m_ui->fieldBox->count();
         m_ui->fieldBox->addItem(field.name, f);
     }
@@ -202,10 +203,14 @@ void ColumnSearchDialog::reject()
     QDialog::reject();
 }
 
+int ColumnSearchDialog::rowHeight() const
+{
+    return m_ui->valueList->fontMetrics().height() + 2;
+}
+
 void ColumnSearchDialog::fitHeight()
 {
-    const int rowHeight = QFontMetrics(m_ui->valueList->font()).height() + 2;
-    const int height = m_ui->listModeBox->isChecked() ? kListRows * rowHeight + kTopPanel + kBottomPanel + 45
+    const int height = m_ui->listModeBox->isChecked() ? kListRows * rowHeight() + kTopPanel + kBottomPanel + 45
                                                       : kTopPanel + kBottomPanel + 35;
     setFixedSize(435, height);
 }

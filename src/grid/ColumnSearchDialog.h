@@ -46,6 +46,8 @@ private:
     // Without part matching the text starts as the first value.
     void startWithFirstValue();
     void updateDefaultButton();
+    // Two pixels taller than the list's characters.
+    int rowHeight() const;
     void fitHeight();
     bool acceptsCharacter(QChar c) const;
     bool partMatching() const;

@@ -1,7 +1,6 @@
 #include "grid/DatasetGrid.h"
 
 #include "db/Dataset.h"
-#include "grid/DatasetModel.h"
 #include "grid/ColumnSearchDialog.h"
 
 #include <QHeaderView>
@@ -31,9 +30,12 @@ DatasetGrid::DatasetGrid(QWidget* parent)
 
 void DatasetGrid::setDatasetModel(DatasetModel* model)
 {
+    disconnect(m_followConnection);
     m_model = model;
     setModel(model);
-    connect(&model->dataset(), &Dataset::currentRowChanged, this, &DatasetGrid::followDataset);
+    if (!model)
+        return;
+    m_followConnection = connect(&model->dataset(), &Dataset::currentRowChanged, this, &DatasetGrid::followDataset);
     followDataset(model->dataset().currentRow());
 }
 
@@ -60,9 +62,22 @@ void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
         m_model->dataset().setCurrentRow(current.row());
 }
 
+QItemSelectionModel::SelectionFlags DatasetGrid::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    // The current cell keeps its selection look: Ctrl+click or Ctrl+Space on it would deselect it,
+    // and a click below the last row would clear the selection while the row stays current.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::ClearAndSelect;
+    return command;
+}
+
 void DatasetGrid::followDataset(int row)
 {
-    if (row < 0 || row >= m_model->rowCount() || currentIndex().row() == row)
+    // The model may have gone while its dataset lives on.
+    if (!m_model || row < 0 || row >= m_model->rowCount() || currentIndex().row() == row)
         return;
     const QModelIndex index = m_model->index(row, std::max(currentIndex().column(), 0));
     setCurrentIndex(index);

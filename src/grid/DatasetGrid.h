@@ -1,18 +1,22 @@
 #pragma once
 
+#include "grid/DatasetModel.h"
+
+#include <QPointer>
 #include <QTableView>
 
-class DatasetModel;
-
 // A read-only grid over a dataset's model whose current row is the dataset's current row, both
-// ways, marked in an indicator column at the left. A title click sorts the dataset by that
-// column and opens the column search window on it; double clicks are reported.
+// ways, marked in an indicator column at the left. The current cell is always the one selected
+// cell. A title click sorts the dataset by that column and opens the column search window on
+// it; double clicks are reported. The model is owned elsewhere; the grid lets go of it when it is
+// destroyed.
 class DatasetGrid : public QTableView {
     Q_OBJECT
 
 public:
     explicit DatasetGrid(QWidget* parent = nullptr);
 
+    // nullptr shows nothing.
     void setDatasetModel(DatasetModel* model);
     DatasetModel* datasetModel() const { return m_model; }
     void setColumnWidths(const QList<int>& widths);
@@ -26,10 +30,13 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
 private:
     void followDataset(int row);
 
-    DatasetModel* m_model = nullptr;
+    QPointer<DatasetModel> m_model;
+    QMetaObject::Connection m_followConnection;
     QPoint m_searchPosition;
 };

@@ -24,9 +24,14 @@ QList<DatasetModel::Column> orderColumns()
 OrderListModel::OrderListModel(Dataset& dataset, QObject* parent)
     : DatasetModel(dataset, orderColumns(), parent)
 {
-    // Looked up once per reset, not for every cell drawn.
-    connect(
-        this, &QAbstractItemModel::modelReset, this, [this] { m_dueField = this->dataset().fieldIndex(u"DATUMDO"); });
+    // Looked up once per reset, not for every cell drawn; the dataset may be open already.
+    connect(this, &QAbstractItemModel::modelReset, this, &OrderListModel::findDueField);
+    findDueField();
+}
+
+void OrderListModel::findDueField()
+{
+    m_dueField = dataset().isOpen() ? dataset().fieldIndex(u"DATUMDO") : -1;
 }
 
 const QColor& OrderListModel::overdueColor()

@@ -26,6 +26,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
+    void findDueField();
+
     Clock m_clock = &QDateTime::currentDateTime;
     int m_dueField = -1;
 };

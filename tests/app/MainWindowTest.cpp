@@ -1,3 +1,5 @@
+#include "DatasetValues.h"
+#include "TempAppDir.h"
 #include "TestDb.h"
 
 #include "app/Application.h"
@@ -13,10 +15,13 @@
 #include "orders/OrderList.h"
 #include "widgets/ErrorBox.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
+#include <QScreen>
 #include <QtTest>
 
 class MainWindowTest : public QObject {
@@ -25,7 +30,7 @@ class MainWindowTest : public QObject {
 private:
     void writeConnectionIni(const QString& lines)
     {
-        QFile file(m_dir->filePath(QStringLiteral("Velnor.INI")));
+        QFile file(m_appDir->filePath(QStringLiteral("Velnor.INI")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(("[LogON]\n" + lines).toUtf8());
     }
@@ -44,16 +49,12 @@ private:
             .arg(server.user, server.password);
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppDir> m_appDir;
 
 private slots:
     void initTestCase() { Application::applyTheme(*qApp); }
-
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDir::setOverride(m_dir->path());
-    }
+    void init() { m_appDir = std::make_unique<TempAppDir>(); }
+    void cleanup() { m_appDir.reset(); }
 
     void qtsOwnDialogTextsAreCzech()
     {
@@ -118,8 +119,11 @@ private slots:
 
     void opensTheOrderListOfTheConfiguredServer()
     {
-        TestDb db;
+        TestDb db = TestDb::programDatabase();
         REQUIRE_TEST_DB(db);
+        const QList<qint64> ids
+            = db.insertRows(QStringLiteral("vorlany"), {QStringLiteral("ZAKAZKA"), QStringLiteral("NAZEVPODNI")},
+                {{"T-2", u"Škoda"_qs}, {"T-1", "Zeta"}, {"T-3", u"Škoda"_qs}});
         const Connection::Settings server = TestDb::serverSettings();
         writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + uniqueWorkstation());
         MessageHook hook;
@@ -127,9 +131,62 @@ private slots:
         MainWindow window(connection);
         window.show();
         QCOMPARE(hook.texts(), QStringList());
-        QCOMPARE(window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(),
-            db.scalar(QStringLiteral("select count(*) from velnor.vorlany")).toInt());
-        QVERIFY(window.orderList().dataset().isOpen());
+        const Dataset& list = window.orderList().dataset();
+        QVERIFY(list.isOpen());
+        QCOMPARE(window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"))->model()->rowCount(), list.rowCount());
+        // Tests running at the same time may have orders of their own there.
+        const QStringList listIds = DatasetValues::column(list, u"id");
+        const QStringList numbers = DatasetValues::column(list, u"ZAKAZKA");
+        QStringList ours;
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (ids.contains(listIds.at(row).toLongLong()))
+                ours << numbers.at(row);
+        }
+        QCOMPARE(ours, QStringList({"T-2", "T-3", "T-1"}));
+    }
+
+    void isCentredOnTheScreenWhenFirstShown_data()
+    {
+        QTest::addColumn<bool>("fits");
+        QTest::addRow("smaller than the screen") << true;
+        QTest::addRow("larger than the screen") << false;
+    }
+    void isCentredOnTheScreenWhenFirstShown()
+    {
+        QFETCH(bool, fits);
+        writeConnectionIni(QStringLiteral("IP=127.0.0.1\nSQLport=1\n"));
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        const QRect screen = window.screen()->availableGeometry();
+        window.resize(fits ? screen.size() / 2 : screen.size() + QSize(200, 100));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (fits) {
+            QVERIFY2((window.frameGeometry().center() - screen.center()).manhattanLength() <= 2,
+                qPrintable(QStringLiteral("%1,%2").arg(window.x()).arg(window.y())));
+        } else {
+            // Its title bar stays on the screen.
+            QCOMPARE(window.frameGeometry().topLeft(), screen.topLeft());
+        }
+    }
+
+    void everyInputOfTheEditPanelHasAnAccessibleName()
+    {
+        Connection connection;
+        MainWindow window(connection);
+        const auto children
+            = window.findChild<QWidget*>(QStringLiteral("Panel1"))->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        int inputs = 0;
+        for (QWidget* child : children) {
+            if (qobject_cast<QLabel*>(child) || qobject_cast<QAbstractButton*>(child))
+                continue;
+            ++inputs;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(child);
+            QVERIFY(accessible);
+            QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
+        }
+        QVERIFY(inputs > 0);
     }
 
     void refusedSettingsLeaveTheListClosed_data()

@@ -1,7 +1,10 @@
+#include "ScopedEnv.h"
+#include "TempAppDir.h"
+
 #include "common/AppDir.h"
-#include "widgets/ErrorBox.h"
 #include "common/FileCopy.h"
 #include "common/Process.h"
+#include "widgets/ErrorBox.h"
 #include "widgets/ShellOpen.h"
 
 #include <QApplication>
@@ -53,12 +56,14 @@ private slots:
 
     void applicationDirectoryFindsFilesWithoutRegardToCase()
     {
-        AppDir::setOverride(m_dir.path());
-        QVERIFY(AppDir::path().endsWith(u'/'));
-        writeFile(m_dir.filePath(QStringLiteral("Vorlany.ini")), "x");
-        QCOMPARE(AppDir::file(QStringLiteral("vorlany.INI")), m_dir.filePath(QStringLiteral("Vorlany.ini")));
-        QCOMPARE(AppDir::file(QStringLiteral("velnor.ini")), m_dir.filePath(QStringLiteral("velnor.ini")));
-        AppDir::setOverride({});
+        {
+            const TempAppDir dir;
+            QVERIFY(AppDir::path().endsWith(u'/'));
+            writeFile(dir.filePath(QStringLiteral("Vorlany.ini")), "x");
+            QCOMPARE(AppDir::file(QStringLiteral("vorlany.INI")), dir.filePath(QStringLiteral("Vorlany.ini")));
+            QCOMPARE(AppDir::file(QStringLiteral("velnor.ini")), dir.filePath(QStringLiteral("velnor.ini")));
+        }
+        QCOMPARE(AppDir::path(), QCoreApplication::applicationDirPath() + u'/');
         QCOMPARE(AppDir::appendSeparator(QStringLiteral("/data")), QStringLiteral("/data/"));
         QCOMPARE(AppDir::appendSeparator(QStringLiteral("/data/")), QStringLiteral("/data/"));
     }
@@ -112,7 +117,7 @@ private slots:
             QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
         QFile::setPermissions(
             bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
-        qputenv("PATH", (bin + u':' + qEnvironmentVariable("PATH")).toUtf8());
+        const ScopedEnv path("PATH", (bin + u':' + qEnvironmentVariable("PATH")).toUtf8());
 
         const QString document
             = m_dir.filePath(QStringLiteral("dlouhý název dokumentu %1.pdf").arg(QString(200, u'x')));

@@ -1,19 +1,17 @@
-#include "common/FormStateStore.h"
+#include "TempAppDir.h"
+
 #include "common/AppDir.h"
+#include "common/FormStateStore.h"
 #include "common/IniFile.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 class FormStateStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppDir::setOverride(m_dir->path());
-    }
+    void init() { m_dir = std::make_unique<TempAppDir>(); }
+    void cleanup() { m_dir.reset(); }
 
     void valuesRoundTrip_data()
     {
@@ -81,7 +79,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppDir> m_dir;
 };
 
 QTEST_GUILESS_MAIN(FormStateStoreTest)

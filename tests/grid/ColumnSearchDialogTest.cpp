@@ -1,9 +1,11 @@
 #include "TestDb.h"
 
+#include "app/Application.h"
 #include "common/MessageHook.h"
 #include "db/Dataset.h"
 #include "grid/ColumnSearchDialog.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,6 +28,7 @@ private:
             fields = dialog.findChild<QComboBox*>(QStringLiteral("fieldBox"));
             listMode = dialog.findChild<QCheckBox*>(QStringLiteral("listModeBox"));
             partMatching = dialog.findChild<QCheckBox*>(QStringLiteral("partMatchingBox"));
+            tester = std::make_unique<QAbstractItemModelTester>(list->model());
         }
         QStringList shown() const
         {
@@ -43,6 +46,7 @@ private:
         QComboBox* fields;
         QCheckBox* listMode;
         QCheckBox* partMatching;
+        std::unique_ptr<QAbstractItemModelTester> tester;
     };
 
     std::unique_ptr<TestDb> m_db;
@@ -54,12 +58,19 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+        Application::applyTheme(*qApp);
         m_db = std::make_unique<TestDb>();
         if (!m_db->ready())
             return;
-        m_db->exec(QStringLiteral("insert into vorlany (id, ZAKAZKA, NAZEVPODNI, STREDISKO) values "
-                                  "(1, '1', 'Alfa', 5), (2, '2', 'xABCx', 12), (3, '3', 'Beta', 7), "
-                                  "(4, '4', 'Cabc', 7), (5, '5', 'Delta', 30), (6, '6', 'Gama', null)"));
+        m_db->insertRows(QStringLiteral("vorlany"),
+            {QStringLiteral("id"), QStringLiteral("ZAKAZKA"), QStringLiteral("NAZEVPODNI"),
+                QStringLiteral("STREDISKO")},
+            {{1, "1", "Alfa", 5}, {2, "2", "xABCx", 12}, {3, "3", "Beta", 7}, {4, "4", "Cabc", 7},
+                {5, "5", "Delta", 30}, {6, "6", "Gama", QVariant()}});
+        m_db->exec(
+            QStringLiteral("create table poznamky (id int primary key, POPIS text, POZNAMKA mediumtext, OBSAH blob)"));
+        m_db->insertRows(QStringLiteral("poznamky"), {QStringLiteral("id"), QStringLiteral("POPIS")},
+            {{1, u"Oprava brány"_qs}, {2, u"Nátěr haly"_qs}});
         m_data = std::make_unique<Dataset>(
             m_db->connection(), QStringLiteral("select id, ZAKAZKA, NAZEVPODNI, STREDISKO from vorlany"));
     }
@@ -79,8 +90,36 @@ private slots:
         QCOMPARE(w.fields->count(), 4);
         QCOMPARE(w.shown(), QStringList({"Alfa", "Beta", "Cabc", "Delta", "Gama", "xABCx"}));
         QCOMPARE(current(), QStringLiteral("Alfa"));
-        QVERIFY(w.text->hasFocus() || !QApplication::focusWidget());
+        QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
+        QCOMPARE(QApplication::focusWidget(), w.text);
         QVERIFY(w.take->isDefault());
+    }
+
+    void valueListIsCourierNew8pt()
+    {
+        Window w(*m_data, QStringLiteral("NAZEVPODNI"));
+        QVERIFY(QTest::qWaitForWindowExposed(&w.dialog));
+        const QFont font = w.list->font();
+        QCOMPARE(font.family(), QStringLiteral("Courier New"));
+        QCOMPARE(font.pointSize(), 8);
+        QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+        // Each row two pixels taller than the characters.
+        QCOMPARE(w.list->sizeHintForRow(0), QFontMetrics(font).height() + 2);
+    }
+
+    void searchesTheRequestedLongTextField()
+    {
+        Dataset notes(
+            m_db->connection(), QStringLiteral("select id, POPIS, POZNAMKA, OBSAH from poznamky order by id"));
+        notes.open();
+        Window w(notes, QStringLiteral("POPIS"));
+        QCOMPARE(w.fields->currentText(), QStringLiteral("POPIS"));
+        QCOMPARE(w.shown(), QStringList({u"Oprava brány"_qs, u"Nátěr haly"_qs}));
+        // Other long text and byte strings stay out.
+        QStringList fields;
+        for (int i = 0; i < w.fields->count(); ++i)
+            fields << w.fields->itemText(i);
+        QCOMPARE(fields, QStringList({"id", "POPIS"}));
     }
 
     void stornoBringsBackTheSavedRow()

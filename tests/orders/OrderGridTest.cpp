@@ -1,3 +1,5 @@
+#include "DatasetValues.h"
+#include "ModalAnswer.h"
 #include "TestDb.h"
 
 #include "app/Application.h"
@@ -7,9 +9,9 @@
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
 
-#include <QHeaderView>
+#include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest>
 
 // The order list as the main window shows it: shading, title click sort and search.
@@ -19,28 +21,21 @@ class OrderGridTest : public QObject {
 private:
     static void addOrders(TestDb& db)
     {
-        db.exec(QStringLiteral("insert into vorlany (id, ZAKAZKA, NAZEVPODNI, STREDISKO, DATUMDO) values "
-                               "(1, 'A1', 'Beta', 10, '2026-12-10'), (2, 'A2', 'Alfa', 9, '2026-12-31'), "
-                               "(3, 'A3', null, null, null), (4, 'A4', 'Gama', 100, '2027-01-05')"));
+        // The server sends them by name: A3, A2, A1, A4; by STREDISKO they are A3, A4, A1, A2.
+        db.insertRows(QStringLiteral("vorlany"),
+            {QStringLiteral("id"), QStringLiteral("ZAKAZKA"), QStringLiteral("NAZEVPODNI"), QStringLiteral("STREDISKO"),
+                QStringLiteral("DATUMDO")},
+            {{1, "A1", "Beta", 10, QDate(2026, 12, 10)}, {2, "A2", "Alfa", 30, QDate(2026, 12, 31)},
+                {3, "A3", QVariant(), QVariant(), QVariant()}, {4, "A4", "Gama", 2, QDate(2027, 1, 5)}});
     }
 
-    static QStringList orderNumbers(const Dataset& data)
+    // Checks that the window searches the field, then closes it with "storno".
+    static std::function<void(QWidget*)> searchWindowOn(const QString& field)
     {
-        QStringList numbers;
-        for (int row = 0; row < data.rowCount(); ++row)
-            numbers << data.value(row, data.fieldIndex(u"ZAKAZKA")).toString();
-        return numbers;
-    }
-
-    // Closes the search window that the next title click opens with "storno", noting it opened.
-    static void closeNextSearchWindow(bool* opened)
-    {
-        QTimer::singleShot(0, [opened] {
-            auto* search = qobject_cast<ColumnSearchDialog*>(QApplication::activeModalWidget());
-            *opened = search != nullptr;
-            if (search)
-                search->reject();
-        });
+        return [field](QWidget* window) {
+            QVERIFY(qobject_cast<ColumnSearchDialog*>(window));
+            QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("fieldBox"))->currentText(), field);
+        };
     }
 
 private slots:
@@ -56,6 +51,7 @@ private slots:
         REQUIRE_TEST_DB(db);
         addOrders(db);
         OrderList list(db.connection());
+        QAbstractItemModelTester tester(&list.model());
         list.model().setClock([] { return QDateTime(QDate(2026, 12, 11), QTime(8, 0)); });
         DatasetGrid grid;
         grid.setObjectName(QStringLiteral("DBGrid1"));
@@ -66,7 +62,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
 
         // Rows by the server's order: null name first, then Alfa, Beta, Gama.
-        QCOMPARE(orderNumbers(list.dataset()), QStringList({"A3", "A2", "A1", "A4"}));
+        QCOMPARE(DatasetValues::column(list.dataset(), u"ZAKAZKA"), QStringList({"A3", "A2", "A1", "A4"}));
         grid.setCurrentIndex(list.model().index(2, 1)); // Beta, overdue since yesterday
         QCOMPARE(list.currentOrderNumber(), QStringLiteral("A1"));
         QCOMPARE(list.currentId(), std::optional<qint64>(1));
@@ -98,26 +94,31 @@ private slots:
         grid.show();
         list.dataset().setCurrentRow(2); // A1
 
-        bool opened = false;
-        closeNextSearchWindow(&opened);
         const int strediskoColumn = 5;
         QCOMPARE(list.model().headerData(strediskoColumn, Qt::Horizontal).toString(), QStringLiteral("Stř."));
-        grid.sortAndSearch(strediskoColumn);
-        QVERIFY(opened);
-        QCOMPARE(orderNumbers(list.dataset()), QStringList({"A3", "A2", "A1", "A4"}));
+        {
+            const ModalAnswer answer(searchWindowOn(QStringLiteral("STREDISKO")));
+            grid.sortAndSearch(strediskoColumn);
+            QVERIFY(answer.succeeded());
+        }
+        QCOMPARE(DatasetValues::column(list.dataset(), u"ZAKAZKA"), QStringList({"A3", "A4", "A1", "A2"}));
         // "storno" brought back the row that was current before.
         QCOMPARE(list.currentOrderNumber(), QStringLiteral("A1"));
 
         QSignalSpy resets(&list.dataset(), &Dataset::reset);
-        opened = false;
-        closeNextSearchWindow(&opened);
-        grid.sortAndSearch(strediskoColumn);
-        QVERIFY(opened);
+        {
+            const ModalAnswer answer(searchWindowOn(QStringLiteral("STREDISKO")));
+            grid.sortAndSearch(strediskoColumn);
+            QVERIFY(answer.succeeded());
+        }
         QCOMPARE(resets.count(), 0);
 
-        closeNextSearchWindow(&opened);
-        grid.sortAndSearch(0);
-        QCOMPARE(orderNumbers(list.dataset()), QStringList({"A1", "A2", "A3", "A4"}));
+        {
+            const ModalAnswer answer(searchWindowOn(QStringLiteral("ZAKAZKA")));
+            grid.sortAndSearch(0);
+            QVERIFY(answer.succeeded());
+        }
+        QCOMPARE(DatasetValues::column(list.dataset(), u"ZAKAZKA"), QStringList({"A1", "A2", "A3", "A4"}));
         QCOMPARE(list.currentOrderNumber(), QStringLiteral("A1"));
         QCOMPARE(grid.currentIndex().row(), 0);
     }

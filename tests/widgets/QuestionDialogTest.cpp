@@ -1,21 +1,24 @@
+#include "ModalAnswer.h"
+
 #include "widgets/QuestionDialog.h"
 
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 class QuestionDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    // Answers the box from inside its own modal loop.
+    // Answers the box from inside its own modal loop; -1 when that failed.
     static int answer(QuestionDialog& dialog, const std::function<void()>& action)
     {
-        QTimer::singleShot(0, &dialog, [&dialog, action] {
+        const ModalAnswer answer([&](QWidget* shown) {
+            QCOMPARE(shown, static_cast<QWidget*>(&dialog));
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             action();
         });
-        return dialog.ask();
+        const int result = dialog.ask();
+        return answer.succeeded() ? result : -1;
     }
 
 private slots:
