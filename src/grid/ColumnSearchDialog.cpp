@@ -45,7 +45,7 @@ ColumnSearchDialog::ColumnSearchDialog(Dataset& dataset, const QString& fieldNam
     for (int f = 0; f < m_dataset.fieldCount(); ++f) {
         const Field& field = m_dataset.field(f);
         // Long text is offered only when asked for, so that a click on such a column searches it.
-        const bool requested = field.name.compare(fieldName, Qt::CaseInsensitive) == 0;
+        const bool requested = field.isNamed(fieldName);
         if (field.type == FieldType::Bytes || (field.isLarge() && !requested))
             continue;
         if (requested)
