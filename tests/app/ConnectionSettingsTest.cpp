@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "app/ConnectionSettings.h"
 #include "common/IniFile.h"
 
@@ -10,11 +12,7 @@ class ConnectionSettingsTest : public QObject {
 private:
     QString write(const QString& lines)
     {
-        const QString path = m_dir.filePath(QStringLiteral("velnor.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(("[LogON]\n" + lines).toUtf8());
-        return path;
+        return TestFiles::write(m_dir.filePath(QStringLiteral("velnor.ini")), ("[LogON]\n" + lines).toUtf8());
     }
 
     // The error text, or "" when the settings are taken.

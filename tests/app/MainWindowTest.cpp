@@ -1,6 +1,7 @@
 #include "DatasetValues.h"
 #include "TempAppDir.h"
 #include "TestDb.h"
+#include "TestFiles.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -30,9 +31,7 @@ class MainWindowTest : public QObject {
 private:
     void writeConnectionIni(const QString& lines)
     {
-        QFile file(m_appDir->filePath(QStringLiteral("Velnor.INI")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(("[LogON]\n" + lines).toUtf8());
+        TestFiles::write(m_appDir->filePath(QStringLiteral("Velnor.INI")), ("[LogON]\n" + lines).toUtf8());
     }
 
     // The lock names live on the server, which other test runs may share.

@@ -1,6 +1,8 @@
 #include "ScopedEnv.h"
 #include "TempAppDir.h"
 
+#include "TestFiles.h"
+
 #include "common/AppDir.h"
 #include "common/FileCopy.h"
 #include "common/Process.h"
@@ -15,18 +17,6 @@ class CommonHelpersTest : public QObject {
     Q_OBJECT
 
 private:
-    static void writeFile(const QString& path, const QByteArray& content)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QTemporaryDir m_dir;
 
 private slots:
@@ -59,7 +49,7 @@ private slots:
         {
             const TempAppDir dir;
             QVERIFY(AppDir::path().endsWith(u'/'));
-            writeFile(dir.filePath(QStringLiteral("Vorlany.ini")), "x");
+            TestFiles::write(dir.filePath(QStringLiteral("Vorlany.ini")), "x");
             QCOMPARE(AppDir::file(QStringLiteral("vorlany.INI")), dir.filePath(QStringLiteral("Vorlany.ini")));
             QCOMPARE(AppDir::file(QStringLiteral("velnor.ini")), dir.filePath(QStringLiteral("velnor.ini")));
         }
@@ -74,7 +64,7 @@ private slots:
         QByteArray content;
         for (int i = 0; i < 40000; ++i) // more than two blocks
             content.append(char(i * 7));
-        writeFile(source, content);
+        TestFiles::write(source, content);
         const QDateTime stamp
             = QDateTime::currentDateTime().addDays(-3).addMSecs(-QDateTime::currentDateTime().time().msec());
         {
@@ -83,10 +73,10 @@ private slots:
             QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
         }
         const QString destination = m_dir.filePath(QStringLiteral("copy.bin"));
-        writeFile(destination, QByteArray(100000, 'x')); // replaced, not appended to
+        TestFiles::write(destination, QByteArray(100000, 'x')); // replaced, not appended to
 
         QVERIFY(FileCopy::copyKeepingDate(source, destination));
-        QCOMPARE(readFile(destination), content);
+        QCOMPARE(TestFiles::read(destination), content);
         QCOMPARE(QFileInfo(destination).lastModified(), stamp);
     }
 
@@ -102,7 +92,7 @@ private slots:
         const QString marker = m_dir.filePath(QStringLiteral("ran"));
         QVERIFY(Process::run(QStringLiteral("sh -c \"sleep 0.2; echo done > '%1'\"").arg(marker),
             Process::Wait::UntilEnded, Process::Window::Hidden));
-        QCOMPARE(readFile(marker), QByteArray("done\n"));
+        QCOMPARE(TestFiles::read(marker), QByteArray("done\n"));
         QVERIFY(!Process::run(QStringLiteral("/no/such/program"), Process::Wait::UntilEnded));
         QVERIFY(!Process::run(QStringLiteral("/no/such/program"), Process::Wait::No));
     }
@@ -113,7 +103,7 @@ private slots:
         const QString bin = m_dir.filePath(QStringLiteral("bin"));
         QDir().mkpath(bin);
         const QString record = m_dir.filePath(QStringLiteral("opened"));
-        writeFile(bin + QStringLiteral("/xdg-open"),
+        TestFiles::write(bin + QStringLiteral("/xdg-open"),
             QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(record).toUtf8());
         QFile::setPermissions(
             bin + QStringLiteral("/xdg-open"), QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
@@ -121,10 +111,10 @@ private slots:
 
         const QString document
             = m_dir.filePath(QStringLiteral("dlouhý název dokumentu %1.pdf").arg(QString(200, u'x')));
-        writeFile(document, "%PDF");
+        TestFiles::write(document, "%PDF");
         QVERIFY(ShellOpen::open(document));
         QTRY_VERIFY(QFile::exists(record));
-        QTRY_COMPARE(QUrl(QString::fromUtf8(readFile(record))).toLocalFile(), document);
+        QTRY_COMPARE(QUrl(QString::fromUtf8(TestFiles::read(record))).toLocalFile(), document);
     }
 };
 

@@ -1,5 +1,7 @@
-#include "common/IniFile.h"
+#include "TestFiles.h"
+
 #include "common/Cp1250.h"
+#include "common/IniFile.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -21,11 +23,7 @@ class IniFileTest : public QObject {
 private:
     QString write(const QByteArray& content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("test.ini"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(content);
-        return path;
+        return TestFiles::write(m_dir.filePath(QStringLiteral("test.ini")), content);
     }
 
     QTemporaryDir m_dir;
