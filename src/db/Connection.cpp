@@ -79,6 +79,11 @@ quint64 Connection::execute(const QString& sql)
     return changed;
 }
 
+quint64 Connection::lastInsertId()
+{
+    return mysql_insert_id(handle());
+}
+
 void Connection::fail(const QString& statement)
 {
     if (!m_mysql)

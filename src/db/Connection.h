@@ -49,6 +49,8 @@ public:
 
     // Runs a statement that carries no values (identifiers only) and returns the rows it changed.
     quint64 execute(const QString& sql);
+    // The id the last insert gave a new row.
+    quint64 lastInsertId();
 
     // Throws the library's current error for the statement; a lost connection is closed first
     // so that the next command connects again.

@@ -168,8 +168,8 @@ void Dataset::fetch()
     const unsigned count = mysql_num_fields(result);
     const MYSQL_FIELD* fields = mysql_fetch_fields(result);
     for (unsigned i = 0; i < count; ++i) {
-        m_fields.push_back({QString::fromLatin1(fields[i].name, qsizetype(fields[i].name_length)),
-            Field::typeOf(fields[i].type, fields[i].charsetnr, fields[i].length)});
+        m_fields.push_back(Field::describe(QString::fromLatin1(fields[i].name, qsizetype(fields[i].name_length)),
+            fields[i].type, fields[i].charsetnr, fields[i].length));
     }
     const std::size_t header = count * sizeof(std::uint32_t);
     while (MYSQL_ROW values = mysql_fetch_row(result)) {

@@ -2,6 +2,9 @@
 
 #include "common/Cp1250.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <mysql.h>
 
 namespace {
@@ -55,6 +58,18 @@ FieldType Field::typeOf(int mysqlType, unsigned charsetNumber, unsigned long len
     default:
         return charsetNumber == kBinaryCharset && mysqlType != MYSQL_TYPE_NULL ? FieldType::Bytes : FieldType::Text;
     }
+}
+
+Field Field::describe(QString name, int mysqlType, unsigned charsetNumber, unsigned long length)
+{
+    Field field {std::move(name), typeOf(mysqlType, charsetNumber, length)};
+    if (field.type == FieldType::Text || field.type == FieldType::Memo) {
+        // The library gives the length in bytes of the column's character set.
+        const MARIADB_CHARSET_INFO* charset = mariadb_get_charset_by_nr(charsetNumber);
+        const unsigned perCharacter = charset && charset->char_maxlen > 0 ? charset->char_maxlen : 1;
+        field.length = int(std::min<unsigned long>(length / perCharacter, INT_MAX));
+    }
+    return field;
 }
 
 QDateTime Field::parseDateTime(std::string_view s)

@@ -13,6 +13,8 @@ enum class FieldType { Integer, Decimal, Float, Text, Memo, Date, DateTime, Time
 struct Field {
     QString name;
     FieldType type = FieldType::Text;
+    // The characters a text column holds; 0 for other kinds.
+    int length = 0;
 
     // Field names match without regard to case, as the server treats them.
     bool isNamed(QStringView other) const { return other.compare(name, Qt::CaseInsensitive) == 0; }
@@ -36,6 +38,7 @@ struct Field {
 
     // From the client library's column description.
     static FieldType typeOf(int mysqlType, unsigned charsetNumber, unsigned long length);
+    static Field describe(QString name, int mysqlType, unsigned charsetNumber, unsigned long length);
 
     // A value as the server sends it in text form (Windows-1250); a zero date reads as null.
     static QVariant fromText(FieldType type, std::string_view bytes);

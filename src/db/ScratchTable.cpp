@@ -96,19 +96,24 @@ void ScratchTable::write(const Record& record)
     update.execute();
 }
 
-void ScratchTable::copyBack()
+qint64 ScratchTable::copyBack()
 {
     const QString scratch = Connection::quoteIdentifier(m_name);
     const QString source = Connection::quoteIdentifier(m_source);
     Transaction transaction(m_connection);
+    Statement select(m_connection, QStringLiteral("select id from ") + scratch);
+    select.execute();
+    const qint64 id = select.next() ? select.value(0).toLongLong() : 0;
     m_connection.execute(
         QStringLiteral(" DELETE from ") + source + QStringLiteral("\n where id IN (select id from ") + scratch + u')');
     m_connection.execute(QStringLiteral("INSERT into ") + source + QStringLiteral(" SELECT * from ") + scratch);
+    const qint64 saved = id != 0 ? id : qint64(m_connection.lastInsertId());
     transaction.commit();
+    return saved;
 }
 
-void ScratchTable::save(const Record& record)
+qint64 ScratchTable::save(const Record& record)
 {
     write(record);
-    copyBack();
+    return copyBack();
 }

@@ -44,9 +44,9 @@ public:
     // Writes the record's edited values into the scratch row; the other columns keep what the
     // server copied, exactly.
     void write(const Record& record);
-    // Replaces the stored row by the scratch row.
-    void copyBack();
-    void save(const Record& record);
+    // Replaces the stored row by the scratch row; returns the row's id, the new one for a new row.
+    qint64 copyBack();
+    qint64 save(const Record& record);
 
 private:
     // Returns the number of rows copied.

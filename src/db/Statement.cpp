@@ -248,8 +248,9 @@ quint64 Statement::execute()
     const MYSQL_FIELD* fields = mysql_fetch_fields(meta.get());
     std::vector<MYSQL_BIND> resultBinds(count);
     for (unsigned i = 0; i < count; ++i) {
-        const FieldType type = Field::typeOf(fields[i].type, fields[i].charsetnr, fields[i].length);
-        m_columns.push_back({QString::fromLatin1(fields[i].name), type});
+        m_columns.push_back(Field::describe(
+            QString::fromLatin1(fields[i].name), fields[i].type, fields[i].charsetnr, fields[i].length));
+        const FieldType type = m_columns.back().type;
         auto column = std::make_unique<ResultColumn>();
         MYSQL_BIND& b = column->bind;
         b.length = &column->length;

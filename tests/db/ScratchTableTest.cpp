@@ -67,7 +67,7 @@ private slots:
         QVERIFY(row.value(u"POPIS2").isNull());
 
         row.setValue(u"ZAKAZKA", u"6 \"Hl\" 'č'\\"_qs);
-        scratch.save(row);
+        QCOMPARE(scratch.save(row), 6);
         QCOMPARE(orders(db), QStringList({"5|2026/005||", u"6|6 \"Hl\" 'č'\\||"_qs}));
         QVERIFY(tableExists(db, QStringLiteral("tmp00vor")));
     }
@@ -85,7 +85,7 @@ private slots:
 
         Record row = scratch.read();
         row.setValue(u"ZAKAZKA", QStringLiteral("A2"));
-        scratch.save(row);
+        QCOMPARE(scratch.save(row), 3);
         QCOMPARE(orders(db), QStringList({u"3|A2|druhý|12"_qs, "4|B||"}));
     }
 
