@@ -6,6 +6,8 @@
 #include "common/IniFile.h"
 #include "db/Connection.h"
 #include "db/WorkstationLock.h"
+#include "grid/DatasetGrid.h"
+#include "orders/OrderEditPanel.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
 #include "widgets/ErrorBox.h"
@@ -33,6 +35,12 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     m_ui->DBGrid1->setDatasetModel(&m_orders->model());
     m_ui->DBGrid1->setColumnWidths({80, 250, 250, 65, 200, 30, 65, 65});
 
+    OrderEditPanel* panel = m_ui->Panel1;
+    connect(m_ui->Button2, &QPushButton::clicked, panel, &OrderEditPanel::addOrder);
+    connect(m_ui->ButtonOpravit, &QPushButton::clicked, this, &MainWindow::correctCurrentOrder);
+    connect(m_ui->DBGrid1, &DatasetGrid::rowDoubleClicked, this, &MainWindow::correctCurrentOrder);
+    connect(panel, &OrderEditPanel::orderSaved, this, &MainWindow::showSavedOrder);
+    connect(panel, &OrderEditPanel::orderMissing, this, [this] { guarded([this] { m_orders->refresh(); }); });
     connect(m_ui->okButton, &QPushButton::clicked, this, &MainWindow::close);
     connect(m_ui->Opravdu1, &QAction::triggered, this, &MainWindow::close);
 }
@@ -91,17 +99,31 @@ void MainWindow::start()
                 .arg(m_settings.workstation, m_settings.file),
             this);
     }
+    m_ui->Panel1->setUp(m_connection, m_settings.workstation, {});
     m_ui->Panel1->hide();
+}
+
+void MainWindow::correctCurrentOrder()
+{
+    m_ui->Panel1->correctOrder(m_orders->currentId());
+}
+
+void MainWindow::showSavedOrder(qint64 id)
+{
+    guarded([this, id] {
+        m_orders->refresh();
+        m_orders->makeCurrent(id);
+    });
 }
 
 void MainWindow::restoreFormState()
 {
-    m_ui->DirectoryEdit1->setText(m_formState.restoreValue(kBaseFolderKey));
+    m_ui->Panel1->setBaseFolder(m_formState.restoreValue(kBaseFolderKey));
 }
 
 void MainWindow::saveFormState()
 {
-    m_formState.saveValues({{kBaseFolderKey, m_ui->DirectoryEdit1->text()}});
+    m_formState.saveValues({{kBaseFolderKey, m_ui->Panel1->baseFolder()}});
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

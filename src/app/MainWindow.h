@@ -36,6 +36,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void correctCurrentOrder();
+    void showSavedOrder(qint64 id);
     void centreOnScreen();
     void restoreFormState();
     void saveFormState();

@@ -29,6 +29,18 @@ void OrderList::refresh()
     m_dataset->refresh();
 }
 
+bool OrderList::makeCurrent(qint64 id)
+{
+    const int field = m_dataset->fieldIndex(u"id");
+    for (int row = 0; row < m_dataset->rowCount(); ++row) {
+        if (m_dataset->value(row, field).toLongLong() == id) {
+            m_dataset->setCurrentRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<qint64> OrderList::currentId() const
 {
     const QVariant id = m_dataset->currentValue(u"id");

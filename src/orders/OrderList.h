@@ -26,6 +26,8 @@ public:
     // Queries again, sorts again and keeps the current order when it is unchanged.
     void refresh();
 
+    // Makes the order current; false when the list does not hold it.
+    bool makeCurrent(qint64 id);
     std::optional<qint64> currentId() const;
     QString currentOrderNumber() const;
 
