@@ -35,6 +35,8 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
 
     connect(m_ui->okButton, &QPushButton::clicked, this, &MainWindow::close);
     connect(m_ui->Opravdu1, &QAction::triggered, this, &MainWindow::close);
+    connect(m_ui->suiButton5, &QPushButton::clicked, this, &MainWindow::openOrderDocument);
+    connect(m_ui->suiButton6, &QPushButton::clicked, this, &MainWindow::addFileToOrder);
 }
 
 MainWindow::~MainWindow() = default;
@@ -102,6 +104,23 @@ void MainWindow::restoreFormState()
 void MainWindow::saveFormState()
 {
     m_formState.saveValues({{kBaseFolderKey, m_ui->DirectoryEdit1->text()}});
+}
+
+void MainWindow::openOrderDocument()
+{
+    guarded([this] { m_folderActions.openDocument(m_ui->DirectoryEdit1->text(), currentOrderNumber()); });
+}
+
+void MainWindow::addFileToOrder()
+{
+    guarded([this] { m_folderActions.addFile(m_ui->DirectoryEdit1->text(), currentOrderNumber()); });
+}
+
+std::optional<QString> MainWindow::currentOrderNumber() const
+{
+    if (!m_orders->currentId())
+        return std::nullopt;
+    return m_orders->currentOrderNumber();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
