@@ -43,6 +43,8 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     connect(panel, &OrderEditPanel::orderMissing, this, [this] { guarded([this] { m_orders->refresh(); }); });
     connect(m_ui->okButton, &QPushButton::clicked, this, &MainWindow::close);
     connect(m_ui->Opravdu1, &QAction::triggered, this, &MainWindow::close);
+    connect(m_ui->suiButton5, &QPushButton::clicked, this, &MainWindow::openOrderDocument);
+    connect(m_ui->suiButton6, &QPushButton::clicked, this, &MainWindow::addFileToOrder);
 }
 
 MainWindow::~MainWindow() = default;
@@ -124,6 +126,23 @@ void MainWindow::restoreFormState()
 void MainWindow::saveFormState()
 {
     m_formState.saveValues({{kBaseFolderKey, m_ui->Panel1->baseFolder()}});
+}
+
+void MainWindow::openOrderDocument()
+{
+    guarded([this] { m_folderActions.openDocument(m_ui->Panel1->baseFolder(), currentOrderNumber()); });
+}
+
+void MainWindow::addFileToOrder()
+{
+    guarded([this] { m_folderActions.addFile(m_ui->Panel1->baseFolder(), currentOrderNumber()); });
+}
+
+std::optional<QString> MainWindow::currentOrderNumber() const
+{
+    if (!m_orders->currentId())
+        return std::nullopt;
+    return m_orders->currentOrderNumber();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "app/ConnectionSettings.h"
 #include "common/FormStateStore.h"
+#include "orders/OrderFolderActions.h"
 
 #include <QMainWindow>
 
@@ -41,12 +42,17 @@ private:
     void centreOnScreen();
     void restoreFormState();
     void saveFormState();
+    void openOrderDocument();
+    void addFileToOrder();
+    // Nullopt when the list has no current order.
+    std::optional<QString> currentOrderNumber() const;
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Connection& m_connection;
     OrderList* m_orders;
     QuestionDialog* m_question;
     FormStateStore m_formState {QStringLiteral("TForm1")};
+    OrderFolderActions m_folderActions {m_formState, this};
     ConnectionSettings m_settings;
     bool m_started = false;
     bool m_centred = false;

@@ -8,6 +8,10 @@ bool FileCopy::copyKeepingDate(const QString& source, const QString& destination
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
+    // Replacing a file with itself would empty it before its first block is read.
+    const QString sourcePath = QFileInfo(source).canonicalFilePath();
+    if (sourcePath == QFileInfo(destination).canonicalFilePath())
+        return true;
     QFile out(destination);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;

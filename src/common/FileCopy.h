@@ -4,6 +4,7 @@
 
 // Copies a file and gives the copy the source's modification time.
 namespace FileCopy {
-// False when the source cannot be read (nothing is created then) or a write fell short.
+// False when the source cannot be read (nothing is created then) or a write fell short. A
+// destination that is the source itself stays as it is.
 bool copyKeepingDate(const QString& source, const QString& destination);
 }

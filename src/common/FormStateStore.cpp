@@ -32,9 +32,10 @@ int FormStateStore::readInt(const QString& key, int defaultValue) const
     return IniFile(filePath()).readInt(section(), key, defaultValue);
 }
 
-bool FormStateStore::writeString(const QString& key, const QString& value) const
+void FormStateStore::writeString(const QString& key, const QString& value) const
 {
-    return IniFile(filePath()).writeString(section(), key, value);
+    if (!IniFile(filePath()).writeString(section(), key, value))
+        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(filePath()).toStdString());
 }
 
 QString FormStateStore::restoreValue(const QString& key) const
@@ -44,13 +45,11 @@ QString FormStateStore::restoreValue(const QString& key) const
 
 void FormStateStore::saveValues(const QList<std::pair<QString, QString>>& values) const
 {
-    bool written = writeString(QStringLiteral("FormVersion"), QStringLiteral("0"));
+    writeString(QStringLiteral("FormVersion"), QStringLiteral("0"));
     for (const auto& [key, raw] : values) {
         QString value = raw.trimmed();
         if (IniFile::isQuoted(value))
             value = u'"' + value + u'"';
-        written = written && writeString(key, value);
+        writeString(key, value);
     }
-    if (!written)
-        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(filePath()).toStdString());
 }

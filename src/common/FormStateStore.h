@@ -18,12 +18,12 @@ public:
 
     QString readString(const QString& key, const QString& defaultValue = {}) const;
     int readInt(const QString& key, int defaultValue) const;
-    bool writeString(const QString& key, const QString& value) const;
+    // Throws "Unable to write to <file>" when the file cannot be written.
+    void writeString(const QString& key, const QString& value) const;
 
     // A control value: the trimmed text, "" when missing.
     QString restoreValue(const QString& key) const;
-    // Writes "FormVersion" and the control values into the window's section. Throws
-    // "Unable to write to <file>" when the file cannot be written.
+    // Writes "FormVersion" and the control values into the window's section; throws as writeString.
     void saveValues(const QList<std::pair<QString, QString>>& values) const;
 
 private:

@@ -1,4 +1,5 @@
 #include "DatasetValues.h"
+#include "ModalAnswer.h"
 #include "TempAppDir.h"
 #include "TestDb.h"
 #include "TestFiles.h"
@@ -19,10 +20,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class MainWindowTest : public QObject {
@@ -271,6 +275,57 @@ private slots:
         window.start();
         QCOMPARE(window.findChild<QWidget*>(QStringLiteral("DirectoryEdit1"))->findChild<QLineEdit*>()->text(),
             u"/srv/zakázky"_qs);
+    }
+
+    void folderButtonsActOnTheListsCurrentOrder()
+    {
+        TestDb db = TestDb::programDatabase();
+        REQUIRE_TEST_DB(db);
+        const QString number = uniqueWorkstation();
+        const QList<qint64> ids
+            = db.insertRows(QStringLiteral("vorlany"), {QStringLiteral("ZAKAZKA")}, {{number + "-1"}, {number + "-2"}});
+        const Connection::Settings server = TestDb::serverSettings();
+        writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + uniqueWorkstation());
+        QTemporaryDir files;
+        const QString chosenFolder = files.filePath(QStringLiteral("zakazky/") + number + "-2");
+        QVERIFY(QDir().mkpath(files.filePath(QStringLiteral("zakazky/") + number + "-1")));
+        QVERIFY(QDir().mkpath(chosenFolder));
+        const QString source = TestFiles::write(files.filePath(QStringLiteral("list.txt")), "obsah");
+        const auto restoreCurrentDirectory = qScopeGuard([cwd = QDir::currentPath()] { QDir::setCurrent(cwd); });
+
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        window.show();
+        window.findChild<QWidget*>(QStringLiteral("DirectoryEdit1"))
+            ->findChild<QLineEdit*>()
+            ->setText(files.filePath(QStringLiteral("zakazky")));
+        Dataset& list = window.orderList().dataset();
+        list.setCurrentRow(int(DatasetValues::column(list, u"id").indexOf(QString::number(ids.at(1)))));
+        QCOMPARE(window.orderList().currentOrderNumber(), number + "-2");
+
+        {
+            const ModalAnswer answer([&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                dialog->selectFile(source);
+                static_cast<QDialog*>(dialog)->accept(); // QFileDialog checks the choice
+            });
+            QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("suiButton6")), Qt::LeftButton);
+            QVERIFY(answer.succeeded());
+        }
+        QCOMPARE(TestFiles::read(chosenFolder + QStringLiteral("/list.txt")), QByteArray("obsah"));
+        QCOMPARE(hook.texts(), QStringList({u"soubor přenesen"_qs}));
+        QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(AppDir::path()).canonicalFilePath());
+
+        const ModalAnswer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->directory().canonicalPath(), QFileInfo(chosenFolder).canonicalFilePath());
+        });
+        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("suiButton5")), Qt::LeftButton);
+        QVERIFY(answer.succeeded());
+        QCOMPARE(hook.texts().size(), 1);
     }
 };
 
