@@ -1,6 +1,7 @@
 // The order list on 100,000 orders: opening against a plain client loop over the same rows,
 // sorting, opening the column search window, one keystroke of part matching, memory.
 
+#include "BenchSupport.h"
 #include "TestDb.h"
 
 #include "app/Application.h"
@@ -21,7 +22,7 @@
 #include <functional>
 #include <vector>
 
-#include <mysql.h>
+using namespace BenchSupport;
 
 namespace {
 constexpr int kOrders = 100000;
@@ -29,71 +30,6 @@ constexpr int kRuns = 5;
 
 const char* kQuery = "select id,ZAKAZKA,ICO,NAZEVPODNI,POPIS,DATUMOD,DATUMDO,\n POPIS2,STREDISKO\n"
                      " from vorlany order by nazevpodni,zakazka";
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double seconds(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e9;
-}
-
-void fill(TestDb& db)
-{
-    db.exec(QStringLiteral(
-        "insert into vorlany (id, ZAKAZKA, ICO, NAZEVPODNI, POPIS, POPIS2, STREDISKO, DATUMOD, DATUMDO)\n"
-        "select 0, concat('2026/', lpad(seq, 6, '0')),\n"
-        " lpad((seq * 7919) mod 100000000, 8, '0'),\n"
-        " if(seq mod 500 = 0, null, concat(elt(1 + seq mod 10, 'Stavby', 'Kovovýroba', 'Elektro', 'Autodoprava',"
-        "   'Truhlářství', 'Zámečnictví', 'Čistírna', 'Řeznictví', 'Pekárna', 'Sklárny'), ' ',"
-        "   elt(1 + (seq div 10) mod 20, 'Novák', 'Dvořák', 'Černý', 'Procházka', 'Kučera', 'Veselý', 'Horák',"
-        "   'Němec', 'Pokorný', 'Marek', 'Pospíšil', 'Hájek', 'Jelínek', 'Král', 'Růžička', 'Beneš', 'Fiala',"
-        "   'Sedláček', 'Doležal', 'Zeman'), ' ', (seq div 200) mod 10, ' s.r.o.')),\n"
-        " concat(elt(1 + seq mod 8, 'Oprava', 'Výroba', 'Montáž', 'Revize', 'Dodávka', 'Svařování', 'Nátěr',"
-        "   'Údržba'), ' ', elt(1 + (seq div 8) mod 6, 'brány', 'haly', 'zábradlí', 'schodiště', 'střechy',"
-        "   'jeřábu'), ' č. ', seq),\n"
-        " if(seq mod 3 = 0, null, concat('dle výkresu ', seq mod 977)),\n"
-        " if(seq mod 7 = 0, null, seq mod 40),\n"
-        " '2026-01-01' + interval (seq mod 365) day,\n"
-        " if(seq mod 97 = 0, null, '2026-06-01' + interval (seq mod 400) day + interval (seq mod 24) hour)\n"
-        "from seq_1_to_%1")
-                .arg(kOrders));
-}
-
-// The baseline: the client library alone fetching the same rows over an equal connection.
-double plainClientLoop(const Connection::Settings& s, std::size_t* bytes)
-{
-    MYSQL* mysql = mysql_init(nullptr);
-    const unsigned protocol = MYSQL_PROTOCOL_TCP;
-    mysql_optionsv(mysql, MYSQL_OPT_PROTOCOL, &protocol);
-    mysql_optionsv(mysql, MYSQL_OPT_COMPRESS, nullptr);
-    mysql_optionsv(mysql, MYSQL_SET_CHARSET_NAME, "cp1250");
-    if (!mysql_real_connect(mysql, s.host.toUtf8().constData(), s.user.toUtf8().constData(),
-            s.password.toUtf8().constData(), s.database.toUtf8().constData(), unsigned(s.port), nullptr, 0))
-        qFatal("connect: %s", mysql_error(mysql));
-    mysql_query(mysql, "SET CHARACTER SET cp1250");
-    std::size_t total = 0;
-    const double time = seconds([&] {
-        mysql_real_query(mysql, kQuery, std::strlen(kQuery));
-        MYSQL_RES* result = mysql_use_result(mysql);
-        const unsigned fields = mysql_num_fields(result);
-        while (mysql_fetch_row(result)) {
-            const unsigned long* lengths = mysql_fetch_lengths(result);
-            for (unsigned i = 0; i < fields; ++i)
-                total += lengths[i];
-        }
-        mysql_free_result(result);
-    });
-    mysql_close(mysql);
-    *bytes = total;
-    return time;
-}
 
 long residentKiB()
 {
@@ -111,7 +47,7 @@ int main(int argc, char** argv)
     TestDb db;
     if (!db.ready())
         qFatal("%s", qPrintable(db.problem()));
-    const double fillTime = seconds([&] { fill(db); });
+    const double fillTime = seconds([&] { fillOrders(db, kOrders); });
     std::printf("generated %d orders in %.1f s\n", kOrders, fillTime);
 
     std::vector<double> plain, open;
@@ -123,7 +59,7 @@ int main(int argc, char** argv)
     grid.show();
     long rssBefore = residentKiB(), rssAfter = 0;
     for (int run = 0; run < kRuns; ++run) {
-        plain.push_back(plainClientLoop(db.settings(), &rawBytes));
+        plain.push_back(plainClientFetch(db.settings(), kQuery, &rawBytes));
         open.push_back(seconds([&] {
             list.open();
             QCoreApplication::processEvents();

@@ -42,6 +42,6 @@ qint64 OrderEditor::save(const Record& edited, const QString& baseFolder)
         }
     }
     m_scratch.write(edited);
-    OrderFolder::create(baseFolder, m_scratch.read().value(u"ZAKAZKA").toString());
+    OrderFolder::create(baseFolder, edited.value(u"ZAKAZKA").toString());
     return m_scratch.copyBack();
 }

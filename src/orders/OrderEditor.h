@@ -20,8 +20,9 @@ public:
     void beginCopy(qint64 id);
     // The scratch row, all columns.
     Record row() const;
-    // Refuses, before anything is written, a text longer than its column. Returns the saved
-    // order's id. After a failure the stored order is unchanged and the edit can be saved again.
+    // The row as read with the user's edits set. Refuses, before anything is written, a text
+    // longer than its column. Returns the saved order's id. After a failure the stored order is
+    // unchanged and the edit can be saved again.
     qint64 save(const Record& edited, const QString& baseFolder);
 
 private:

@@ -31,9 +31,12 @@ void OrderList::refresh()
 
 bool OrderList::makeCurrent(qint64 id)
 {
+    // Compared as the server sends the id, so a long list is walked without a conversion per row.
+    const QByteArray wanted = QByteArray::number(id);
+    const std::string_view text(wanted.constData(), std::size_t(wanted.size()));
     const int field = m_dataset->fieldIndex(u"id");
     for (int row = 0; row < m_dataset->rowCount(); ++row) {
-        if (m_dataset->value(row, field).toLongLong() == id) {
+        if (!m_dataset->isNull(row, field) && m_dataset->raw(row, field) == text) {
             m_dataset->setCurrentRow(row);
             return true;
         }

@@ -40,7 +40,7 @@ private:
                                         "ifnull(NAZEVPODNI,'-'), ifnull(POPIS,'-'), ifnull(POPIS2,'-'), "
                                         "ifnull(STREDISKO,'-'), ifnull(DATUMOD,'-'), ifnull(DATUMDO,'-')) "
                                         "from vorlany where id = %1")
-                                 .arg(id));
+                             .arg(id));
     }
 
     static void addOrder7(TestDb& db)
@@ -137,9 +137,12 @@ private slots:
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("typed");
-        QTest::addRow("no such date") << "DBDateEdit1" << "31.2.2026";
-        QTest::addRow("letters for a date") << "DBDateEdit2" << "zítra";
-        QTest::addRow("centre beyond its column") << "suiDBEdit2" << "99999999999";
+        QTest::addRow("no such date") << "DBDateEdit1"
+                                      << "31.2.2026";
+        QTest::addRow("letters for a date") << "DBDateEdit2"
+                                            << "zítra";
+        QTest::addRow("centre beyond its column") << "suiDBEdit2"
+                                                  << "99999999999";
     }
     void badInputIsRefusedBeforeAnythingIsWritten()
     {
@@ -152,7 +155,8 @@ private slots:
         MessageHook hook;
         p.widget.correctOrder(7);
         p.type("DBEdit10", QStringLiteral("changed"));
-        QLineEdit* box = edit.startsWith(QLatin1String("DBDate")) ? p.dateEdit(qPrintable(edit)) : p.edit(qPrintable(edit));
+        QLineEdit* box
+            = edit.startsWith(QLatin1String("DBDate")) ? p.dateEdit(qPrintable(edit)) : p.edit(qPrintable(edit));
         box->setText(typed);
         p.widget.saveOrder();
         QCOMPARE(hook.shown().size(), 1);
@@ -182,6 +186,26 @@ private slots:
         p.widget.saveOrder();
         QCOMPARE(db.scalar(QStringLiteral("select ZAKAZKA from vorlany where id = 7")), QStringLiteral("A2"));
         QCOMPARE(db.scalar(QStringLiteral("select count(*) from vorlany")), QStringLiteral("1"));
+    }
+
+    void twoWorkstationsCorrectingOneOrderNeitherLoseNorDoubleIt()
+    {
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        addOrder7(db);
+        Connection other(db.settings());
+        OrderEditor first(db.connection(), QStringLiteral("01"));
+        OrderEditor second(other, QStringLiteral("02"));
+        first.beginCopy(7);
+        second.beginCopy(7);
+        Record a = first.row();
+        a.setValue(u"POPIS", QStringLiteral("first"));
+        Record b = second.row();
+        b.setValue(u"POPIS2", QStringLiteral("second"));
+        QCOMPARE(first.save(a, QString()), 7);
+        QCOMPARE(second.save(b, QString()), 7);
+        QCOMPARE(db.scalar(QStringLiteral("select group_concat(concat_ws('|', id, POPIS, POPIS2)) from vorlany")),
+            QStringLiteral("7|popis|second"));
     }
 
     void goingBackChangesNothing()
@@ -224,8 +248,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("stored");
         QTest::addRow("a partner") << true << "12345678" << u"Šťastný s.r.o."_qs << u"12345678|Šťastný s.r.o."_qs;
-        QTest::addRow("from an empty list") << true << "" << "" << "|";
-        QTest::addRow("went back") << false << "" << "" << "-|Alfa";
+        QTest::addRow("from an empty list") << true << ""
+                                            << ""
+                                            << "|";
+        QTest::addRow("went back") << false << ""
+                                   << ""
+                                   << "-|Alfa";
     }
     void partnerTakenOverReachesTheOrder()
     {

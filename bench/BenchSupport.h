@@ -1,0 +1,23 @@
+#pragma once
+
+#include "db/Connection.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+class TestDb;
+
+// What the benchmarks share: timing, generated orders, and the client library's own fetch as
+// the baseline measured in the same run.
+namespace BenchSupport {
+double median(std::vector<double> values);
+double seconds(const std::function<void()>& work);
+// Orders 1..count with realistic names, descriptions and dates.
+void fillOrders(TestDb& db, int count);
+// The client library alone fetching the query's rows over a connection set up as ours is
+// (TCP, compression, Windows-1250); the seconds taken, the bytes of the values in *bytes.
+double plainClientFetch(const Connection::Settings& settings, const char* query, std::size_t* bytes);
+}
