@@ -1,6 +1,7 @@
 // The order list on 100,000 orders: opening against a plain client loop over the same rows,
 // sorting, opening the column search window, one keystroke of part matching, memory.
 
+#include "BenchTools.h"
 #include "TestDb.h"
 
 #include "app/Application.h"
@@ -12,37 +13,22 @@
 #include "orders/OrderListModel.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
-#include <mysql.h>
-
 namespace {
+using BenchTools::median;
+using BenchTools::seconds;
+
 constexpr int kOrders = 100000;
 constexpr int kRuns = 5;
 
 const char* kQuery = "select id,ZAKAZKA,ICO,NAZEVPODNI,POPIS,DATUMOD,DATUMDO,\n POPIS2,STREDISKO\n"
                      " from vorlany order by nazevpodni,zakazka";
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double seconds(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e9;
-}
 
 void fill(TestDb& db)
 {
@@ -64,35 +50,6 @@ void fill(TestDb& db)
         " if(seq mod 97 = 0, null, '2026-06-01' + interval (seq mod 400) day + interval (seq mod 24) hour)\n"
         "from seq_1_to_%1")
                 .arg(kOrders));
-}
-
-// The baseline: the client library alone fetching the same rows over an equal connection.
-double plainClientLoop(const Connection::Settings& s, std::size_t* bytes)
-{
-    MYSQL* mysql = mysql_init(nullptr);
-    const unsigned protocol = MYSQL_PROTOCOL_TCP;
-    mysql_optionsv(mysql, MYSQL_OPT_PROTOCOL, &protocol);
-    mysql_optionsv(mysql, MYSQL_OPT_COMPRESS, nullptr);
-    mysql_optionsv(mysql, MYSQL_SET_CHARSET_NAME, "cp1250");
-    if (!mysql_real_connect(mysql, s.host.toUtf8().constData(), s.user.toUtf8().constData(),
-            s.password.toUtf8().constData(), s.database.toUtf8().constData(), unsigned(s.port), nullptr, 0))
-        qFatal("connect: %s", mysql_error(mysql));
-    mysql_query(mysql, "SET CHARACTER SET cp1250");
-    std::size_t total = 0;
-    const double time = seconds([&] {
-        mysql_real_query(mysql, kQuery, std::strlen(kQuery));
-        MYSQL_RES* result = mysql_use_result(mysql);
-        const unsigned fields = mysql_num_fields(result);
-        while (mysql_fetch_row(result)) {
-            const unsigned long* lengths = mysql_fetch_lengths(result);
-            for (unsigned i = 0; i < fields; ++i)
-                total += lengths[i];
-        }
-        mysql_free_result(result);
-    });
-    mysql_close(mysql);
-    *bytes = total;
-    return time;
 }
 
 long residentKiB()
@@ -123,7 +80,7 @@ int main(int argc, char** argv)
     grid.show();
     long rssBefore = residentKiB(), rssAfter = 0;
     for (int run = 0; run < kRuns; ++run) {
-        plain.push_back(plainClientLoop(db.settings(), &rawBytes));
+        plain.push_back(BenchTools::plainClientFetch(db.settings(), kQuery, &rawBytes));
         open.push_back(seconds([&] {
             list.open();
             QCoreApplication::processEvents();
