@@ -8,6 +8,7 @@
 #include "db/WorkstationLock.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
+#include "partners/PartnerPicker.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/Guarded.h"
 #include "widgets/QuestionDialog.h"
@@ -29,6 +30,9 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     , m_question(new QuestionDialog(QStringLiteral("Tarmek05"), this))
 {
     m_ui->setupUi(this);
+    // After the form: the picker names its grid and panel as this window does, and a search by
+    // name must find this window's own first.
+    m_picker = new PartnerPicker(connection, this);
     m_question->setObjectName(QStringLiteral("dotaz"));
     m_ui->DBGrid1->setDatasetModel(&m_orders->model());
     m_ui->DBGrid1->setColumnWidths({80, 250, 250, 65, 200, 30, 65, 65});

@@ -12,6 +12,7 @@ class MainWindow;
 }
 class Connection;
 class OrderList;
+class PartnerPicker;
 class QuestionDialog;
 
 // The main window: the order list, the button panel, the menu and the (hidden) edit panel.
@@ -30,6 +31,7 @@ public:
     const ConnectionSettings& settings() const { return m_settings; }
     OrderList& orderList() const { return *m_orders; }
     QuestionDialog& question() const { return *m_question; }
+    PartnerPicker& partnerPicker() const { return *m_picker; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -44,6 +46,7 @@ private:
     Connection& m_connection;
     OrderList* m_orders;
     QuestionDialog* m_question;
+    PartnerPicker* m_picker = nullptr;
     FormStateStore m_formState {QStringLiteral("TForm1")};
     ConnectionSettings m_settings;
     bool m_started = false;
