@@ -5,11 +5,13 @@
 #include "common/AppDir.h"
 #include "common/IniFile.h"
 #include "db/Connection.h"
+#include "db/Dataset.h"
 #include "db/WorkstationLock.h"
 #include "grid/DatasetGrid.h"
 #include "orders/OrderEditPanel.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
+#include "partners/PartnerPicker.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/Guarded.h"
 #include "widgets/QuestionDialog.h"
@@ -31,6 +33,9 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     , m_question(new QuestionDialog(QStringLiteral("Tarmek05"), this))
 {
     m_ui->setupUi(this);
+    // After the form: the picker names its grid and panel as this window does, and a search by
+    // name must find this window's own first.
+    m_picker = new PartnerPicker(connection, this);
     m_question->setObjectName(QStringLiteral("dotaz"));
     m_ui->DBGrid1->setDatasetModel(&m_orders->model());
     m_ui->DBGrid1->setColumnWidths({80, 250, 250, 65, 200, 30, 65, 65});
@@ -40,6 +45,7 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     connect(m_ui->ButtonOpravit, &QPushButton::clicked, this, &MainWindow::correctCurrentOrder);
     connect(m_ui->DBGrid1, &DatasetGrid::rowDoubleClicked, this, &MainWindow::correctCurrentOrder);
     connect(panel, &OrderEditPanel::orderSaved, this, &MainWindow::showSavedOrder);
+    connect(panel, &OrderEditPanel::editEnded, this, [this] { m_picker->partners().close(); });
     connect(panel, &OrderEditPanel::orderMissing, this, [this] { guarded([this] { m_orders->refresh(); }); });
     connect(m_ui->okButton, &QPushButton::clicked, this, &MainWindow::close);
     connect(m_ui->Opravdu1, &QAction::triggered, this, &MainWindow::close);
@@ -101,8 +107,22 @@ void MainWindow::start()
                 .arg(m_settings.workstation, m_settings.file),
             this);
     }
-    m_ui->Panel1->setUp(m_connection, m_settings.workstation, {});
+    m_ui->Panel1->setUp(m_connection, m_settings.workstation, [this] { return pickPartner(); });
     m_ui->Panel1->hide();
+}
+
+std::optional<OrderEditPanel::Partner> MainWindow::pickPartner()
+{
+    // The list is read at the first take-over of an edit; later ones show the same rows.
+    Dataset& partners = m_picker->partners();
+    if (!partners.isOpen())
+        partners.open();
+    m_picker->setTag(0);
+    m_picker->pick();
+    if (m_picker->tag() <= 0)
+        return std::nullopt;
+    return OrderEditPanel::Partner {
+        partners.currentValue(u"ico").toString(), partners.currentValue(u"nazevpodni").toString()};
 }
 
 void MainWindow::correctCurrentOrder()

@@ -2,6 +2,7 @@
 
 #include "app/ConnectionSettings.h"
 #include "common/FormStateStore.h"
+#include "orders/OrderEditPanel.h"
 #include "orders/OrderFolderActions.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ class MainWindow;
 }
 class Connection;
 class OrderList;
+class PartnerPicker;
 class QuestionDialog;
 
 // The main window: the order list, the button panel, the menu and the (hidden) edit panel.
@@ -31,12 +33,14 @@ public:
     const ConnectionSettings& settings() const { return m_settings; }
     OrderList& orderList() const { return *m_orders; }
     QuestionDialog& question() const { return *m_question; }
+    PartnerPicker& partnerPicker() const { return *m_picker; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::optional<OrderEditPanel::Partner> pickPartner();
     void correctCurrentOrder();
     void showSavedOrder(qint64 id);
     void centreOnScreen();
@@ -51,6 +55,7 @@ private:
     Connection& m_connection;
     OrderList* m_orders;
     QuestionDialog* m_question;
+    PartnerPicker* m_picker = nullptr;
     FormStateStore m_formState {QStringLiteral("TForm1")};
     OrderFolderActions m_folderActions {m_formState, this};
     ConnectionSettings m_settings;

@@ -2,8 +2,10 @@
 
 #include "db/Dataset.h"
 #include "grid/ColumnSearchDialog.h"
+#include "widgets/BusyCursor.h"
 
 #include <QHeaderView>
+#include <QScopeGuard>
 
 DatasetGrid::DatasetGrid(QWidget* parent)
     : QTableView(parent)
@@ -49,8 +51,13 @@ void DatasetGrid::sortAndSearch(int column)
 {
     if (!m_model || !m_model->dataset().isOpen())
         return;
+    emit searchStarted();
+    const auto finished = qScopeGuard([this] { emit searchFinished(); });
     const QString field = m_model->column(column).field;
-    m_model->dataset().sortBy(field);
+    {
+        BusyCursor busy;
+        m_model->dataset().sortBy(field);
+    }
     ColumnSearchDialog search(m_model->dataset(), field, m_searchPosition, this);
     search.search();
 }
@@ -64,13 +71,15 @@ void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
 
 QItemSelectionModel::SelectionFlags DatasetGrid::selectionCommand(const QModelIndex& index, const QEvent* event) const
 {
-    // The current cell keeps its selection look: Ctrl+click or Ctrl+Space on it would deselect it,
-    // and a click below the last row would clear the selection while the row stays current.
+    // The current cell, or its row, keeps its selection look: Ctrl+click or Ctrl+Space on it would
+    // deselect it, and a click below the last row would clear the selection while the row stays
+    // current.
     if (!index.isValid())
         return QItemSelectionModel::NoUpdate;
     const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
     if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
-        return QItemSelectionModel::ClearAndSelect;
+        return QItemSelectionModel::ClearAndSelect
+            | (command & (QItemSelectionModel::Rows | QItemSelectionModel::Columns));
     return command;
 }
 

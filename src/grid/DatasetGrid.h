@@ -6,10 +6,10 @@
 #include <QTableView>
 
 // A read-only grid over a dataset's model whose current row is the dataset's current row, both
-// ways, marked in an indicator column at the left. The current cell is always the one selected
-// cell. A title click sorts the dataset by that column and opens the column search window on
-// it; double clicks are reported. The model is owned elsewhere; the grid lets go of it when it is
-// destroyed.
+// ways, marked in an indicator column at the left. The current cell, or with whole-row selection
+// its row, is always the selection. A title click sorts the dataset by that column, with the busy
+// cursor, and opens the column search window on it; double clicks are reported. The model is
+// owned elsewhere; the grid lets go of it when it is destroyed.
 class DatasetGrid : public QTableView {
     Q_OBJECT
 
@@ -27,6 +27,9 @@ public:
 
 signals:
     void rowDoubleClicked(int row);
+    // Around a sort and its search window, so that the grid's window can hold back its own keys.
+    void searchStarted();
+    void searchFinished();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;

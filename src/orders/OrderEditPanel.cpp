@@ -162,13 +162,13 @@ void OrderEditPanel::cancelEdit()
 
 void OrderEditPanel::takePartner()
 {
-    if (!m_pickPartner)
-        return;
-    const std::optional<Partner> partner = m_pickPartner();
-    if (!partner)
-        return;
-    m_ui->EditICO->setText(partner->ico);
-    m_ui->DBEdit8->setText(partner->name);
-    m_taken = {QStringLiteral("ICO"), QStringLiteral("NAZEVPODNI")};
-    m_ui->EditICO->setFocus();
+    guarded([this] {
+        const std::optional<Partner> partner = m_pickPartner ? m_pickPartner() : std::nullopt;
+        if (!partner)
+            return;
+        m_ui->EditICO->setText(partner->ico);
+        m_ui->DBEdit8->setText(partner->name);
+        m_taken = {QStringLiteral("ICO"), QStringLiteral("NAZEVPODNI")};
+        m_ui->EditICO->setFocus();
+    });
 }

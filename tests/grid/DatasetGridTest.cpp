@@ -108,16 +108,21 @@ private slots:
     void currentCellStaysSelected_data()
     {
         QTest::addColumn<Action>("action");
-        QTest::addRow("Ctrl+click on it") << Action::CtrlClickOnIt;
-        QTest::addRow("Ctrl+Space") << Action::CtrlSpace;
-        QTest::addRow("click below the rows") << Action::ClickBelowTheRows;
+        QTest::addColumn<bool>("wholeRows");
+        QTest::addRow("Ctrl+click on it") << Action::CtrlClickOnIt << false;
+        QTest::addRow("Ctrl+Space") << Action::CtrlSpace << false;
+        QTest::addRow("click below the rows") << Action::ClickBelowTheRows << false;
+        QTest::addRow("Ctrl+click on it, whole rows") << Action::CtrlClickOnIt << true;
     }
     void currentCellStaysSelected()
     {
         QFETCH(Action, action);
+        QFETCH(bool, wholeRows);
         const auto data = openDataset();
         DatasetModel model(*data, columns());
         DatasetGrid grid;
+        if (wholeRows)
+            grid.setSelectionBehavior(QAbstractItemView::SelectRows);
         grid.setDatasetModel(&model);
         grid.resize(300, 300);
         grid.show();
@@ -137,7 +142,10 @@ private slots:
             break;
         }
         QVERIFY(grid.currentIndex().isValid());
-        QCOMPARE(grid.selectionModel()->selectedIndexes(), QModelIndexList({grid.currentIndex()}));
+        const int row = grid.currentIndex().row();
+        QCOMPARE(grid.selectionModel()->selectedIndexes(),
+            wholeRows ? QModelIndexList({model.index(row, 0), model.index(row, 1)})
+                      : QModelIndexList({grid.currentIndex()}));
         QCOMPARE(data->currentRow(), grid.currentIndex().row());
     }
 };
