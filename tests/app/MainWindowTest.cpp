@@ -15,6 +15,7 @@
 #include "db/WorkstationLock.h"
 #include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
+#include "partners/PartnerPicker.h"
 #include "widgets/ErrorBox.h"
 
 #include <QAbstractButton>
@@ -326,6 +327,44 @@ private slots:
         QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("suiButton5")), Qt::LeftButton);
         QVERIFY(answer.succeeded());
         QCOMPARE(hook.texts().size(), 1);
+    }
+
+    void anOrderAddedWithAPartnerFromThePickerBecomesCurrent()
+    {
+        TestDb db = TestDb::programDatabase();
+        REQUIRE_TEST_DB(db);
+        const QString number = uniqueWorkstation();
+        db.insertRows(QStringLiteral("adresar"), {QStringLiteral("ICO"), QStringLiteral("NAZEVPODNI")},
+            {{number, u"Šťastný s.r.o."_qs}});
+        const auto removeOrder
+            = qScopeGuard([&] { db.exec(QStringLiteral("delete from vorlany where ZAKAZKA = '%1'").arg(number)); });
+        const Connection::Settings server = TestDb::serverSettings();
+        writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + uniqueWorkstation());
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        window.show();
+        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+        window.findChild<QLineEdit*>(QStringLiteral("DBEdit10"))->setText(number);
+        {
+            const ModalAnswer answer([&](QWidget* modal) {
+                QCOMPARE(modal, &window.partnerPicker());
+                Dataset& partners = window.partnerPicker().partners();
+                partners.setCurrentRow(int(DatasetValues::column(partners, u"ICO").indexOf(number)));
+                QTest::keyClick(modal, Qt::Key_Return);
+            });
+            QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("Button6")), Qt::LeftButton);
+            QVERIFY(answer.succeeded());
+        }
+        QCOMPARE(window.findChild<QLineEdit*>(QStringLiteral("EditICO"))->text(), number);
+        QTest::mouseClick(window.findChild<QAbstractButton*>(QStringLiteral("Button4")), Qt::LeftButton);
+        QCOMPARE(hook.texts(), QStringList());
+        QCOMPARE(window.orderList().currentOrderNumber(), number);
+        QCOMPARE(
+            db.scalar(
+                QStringLiteral("select concat(ICO, '|', NAZEVPODNI) from vorlany where ZAKAZKA = '%1'").arg(number)),
+            number + u"|Šťastný s.r.o."_qs);
+        QVERIFY(!window.partnerPicker().partners().isOpen());
     }
 };
 
