@@ -60,6 +60,9 @@ void DatasetGrid::sortAndSearch(int column)
     }
     ColumnSearchDialog search(m_model->dataset(), field, m_searchPosition, this);
     search.search();
+    // The keyboard goes back to the list, also where no window manager hands activation back.
+    window()->activateWindow();
+    setFocus();
 }
 
 void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
