@@ -2,6 +2,8 @@
 
 #include "TestDb.h"
 
+#include "app/Application.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -71,4 +73,41 @@ double BenchSupport::plainClientFetch(const Connection::Settings& s, const char*
     mysql_close(mysql);
     *bytes = total;
     return time;
+}
+
+void BenchSupport::fillPartners(TestDb& db, int count)
+{
+    db.exec(QStringLiteral(
+        "insert into adresar (ICO, NAZEVPODNI, SIDLO, ULICECISLO, PSC, POSTA, TELEFON, KOD_PLATCE, EMAILOBJ, SLEVA)\n"
+        "select lpad((seq * 7919) mod 100000000, 8, '0'),\n"
+        " concat(elt(1 + seq mod 10, 'Stavby', 'Kovovýroba', 'Elektro', 'Autodoprava', 'Truhlářství',"
+        "   'Zámečnictví', 'Čistírna', 'Řeznictví', 'Pekárna', 'Sklárny'), ' ',"
+        "   elt(1 + (seq div 10) mod 20, 'Novák', 'Dvořák', 'Černý', 'Procházka', 'Kučera', 'Veselý', 'Horák',"
+        "   'Němec', 'Pokorný', 'Marek', 'Pospíšil', 'Hájek', 'Jelínek', 'Král', 'Růžička', 'Beneš', 'Fiala',"
+        "   'Sedláček', 'Doležal', 'Zeman'), ' ', seq, ' s.r.o.'),\n"
+        " elt(1 + seq mod 12, 'Praha', 'Brno', 'Ostrava', 'Plzeň', 'Liberec', 'Olomouc', 'Zlín', 'Jihlava',"
+        "   'Kladno', 'Opava', 'Třebíč', 'Písek'),\n"
+        " concat(elt(1 + (seq div 12) mod 8, 'Nádražní', 'Husova', 'Školní', 'Komenského', 'Zahradní', 'Tyršova',"
+        "   'Polní', 'Masarykova'), ' ', 1 + seq mod 300),\n"
+        " concat(100 + seq mod 700, ' ', lpad(seq mod 100, 2, '0')),\n"
+        " elt(1 + seq mod 12, 'Praha 1', 'Brno 2', 'Ostrava 1', 'Plzeň', 'Liberec 3', 'Olomouc', 'Zlín', 'Jihlava',"
+        "   'Kladno 1', 'Opava', 'Třebíč', 'Písek'),\n"
+        " if(seq mod 4 = 0, null, concat('+420 ', lpad((seq * 31) mod 1000000000, 9, '0'))),\n"
+        " concat('CZ', lpad((seq * 7919) mod 100000000, 8, '0')),\n"
+        " if(seq mod 3 = 0, null, concat('obchod', seq, '@example.cz')),\n"
+        " (seq mod 20) / 2\n"
+        "from seq_1_to_%1")
+                .arg(count));
+}
+
+void BenchSupport::prepare(QApplication& app)
+{
+    Application::applyTheme(app);
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+}
+
+void BenchSupport::requireReady(const TestDb& db)
+{
+    if (!db.ready())
+        qFatal("%s", qPrintable(db.problem()));
 }

@@ -4,7 +4,6 @@
 #include "BenchSupport.h"
 #include "TestDb.h"
 
-#include "app/Application.h"
 #include "common/Cp1250.h"
 #include "db/Dataset.h"
 #include "grid/ColumnSearchDialog.h"
@@ -42,11 +41,9 @@ long residentKiB()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    Application::applyTheme(app);
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    prepare(app);
     TestDb db;
-    if (!db.ready())
-        qFatal("%s", qPrintable(db.problem()));
+    requireReady(db);
     const double fillTime = seconds([&] { fillOrders(db, kOrders); });
     std::printf("generated %d orders in %.1f s\n", kOrders, fillTime);
 

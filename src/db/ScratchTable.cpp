@@ -104,8 +104,10 @@ qint64 ScratchTable::copyBack()
     Statement select(m_connection, QStringLiteral("select id from ") + scratch);
     select.execute();
     const qint64 id = select.next() ? select.value(0).toLongLong() : 0;
-    m_connection.execute(
-        QStringLiteral(" DELETE from ") + source + QStringLiteral("\n where id IN (select id from ") + scratch + u')');
+    // By the key: a delete with a subquery would walk the whole table.
+    Statement remove(m_connection, QStringLiteral(" DELETE from ") + source + QStringLiteral("\n where id = ?"));
+    remove.bind(0, id);
+    remove.execute();
     m_connection.execute(QStringLiteral("INSERT into ") + source + QStringLiteral(" SELECT * from ") + scratch);
     const qint64 saved = id != 0 ? id : qint64(m_connection.lastInsertId());
     transaction.commit();
