@@ -38,7 +38,6 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     m_picker = new PartnerPicker(connection, this);
     m_question->setObjectName(QStringLiteral("dotaz"));
     m_ui->DBGrid1->setDatasetModel(&m_orders->model());
-    m_ui->DBGrid1->setColumnWidths({80, 250, 250, 65, 200, 30, 65, 65});
 
     OrderEditPanel* panel = m_ui->Panel1;
     connect(m_ui->Button2, &QPushButton::clicked, panel, &OrderEditPanel::addOrder);

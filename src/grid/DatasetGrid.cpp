@@ -37,14 +37,12 @@ void DatasetGrid::setDatasetModel(DatasetModel* model)
     setModel(model);
     if (!model)
         return;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        if (model->column(c).width > 0)
+            setColumnWidth(c, model->column(c).width);
+    }
     m_followConnection = connect(&model->dataset(), &Dataset::currentRowChanged, this, &DatasetGrid::followDataset);
     followDataset(model->dataset().currentRow());
-}
-
-void DatasetGrid::setColumnWidths(const QList<int>& widths)
-{
-    for (int i = 0; i < widths.size(); ++i)
-        setColumnWidth(i, widths[i]);
 }
 
 void DatasetGrid::sortAndSearch(int column)

@@ -19,7 +19,6 @@ public:
     // nullptr shows nothing.
     void setDatasetModel(DatasetModel* model);
     DatasetModel* datasetModel() const { return m_model; }
-    void setColumnWidths(const QList<int>& widths);
     // Where the column search window opens; (0, 0) centres it over this grid's window.
     void setSearchPosition(QPoint position) { m_searchPosition = position; }
 

@@ -20,6 +20,7 @@ public:
         QString title; // empty: the field's name
         Qt::Alignment titleAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         std::optional<Qt::Alignment> cellAlignment; // none: left for text, right for numbers
+        int width = 0; // pixels; 0: the grid's default
     };
 
     DatasetModel(Dataset& dataset, QList<Column> columns, QObject* parent = nullptr);

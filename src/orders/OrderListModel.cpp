@@ -9,14 +9,14 @@ QList<DatasetModel::Column> orderColumns()
 {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     return {
-        {QStringLiteral("ZAKAZKA"), {}, left, {}},
-        {QStringLiteral("POPIS"), {}, left, {}},
-        {QStringLiteral("POPIS2"), {}, left, {}},
-        {QStringLiteral("ICO"), {}, left, {}},
-        {QStringLiteral("NAZEVPODNI"), {}, left, {}},
-        {QStringLiteral("STREDISKO"), QStringLiteral("Stř."), Qt::AlignRight | Qt::AlignVCenter, {}},
-        {QStringLiteral("DATUMOD"), {}, Qt::AlignCenter, Qt::AlignCenter},
-        {QStringLiteral("DATUMDO"), {}, Qt::AlignCenter, Qt::AlignCenter},
+        {QStringLiteral("ZAKAZKA"), {}, left, {}, 80},
+        {QStringLiteral("POPIS"), {}, left, {}, 250},
+        {QStringLiteral("POPIS2"), {}, left, {}, 250},
+        {QStringLiteral("ICO"), {}, left, {}, 65},
+        {QStringLiteral("NAZEVPODNI"), {}, left, {}, 200},
+        {QStringLiteral("STREDISKO"), QStringLiteral("Stř."), Qt::AlignRight | Qt::AlignVCenter, {}, 30},
+        {QStringLiteral("DATUMOD"), {}, Qt::AlignCenter, Qt::AlignCenter, 65},
+        {QStringLiteral("DATUMDO"), {}, Qt::AlignCenter, Qt::AlignCenter, 65},
     };
 }
 }

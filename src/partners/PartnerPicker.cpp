@@ -9,37 +9,24 @@
 #include <QShortcut>
 #include <QShowEvent>
 
-#include <array>
-#include <optional>
-
 namespace {
 const QString kQuery = QStringLiteral("select * from adresar order by ico");
 
 enum class Column { Ico, Name, Seat, Street, PostCode, PostOffice };
 
-struct PickerColumn {
-    DatasetModel::Column column;
-    std::optional<int> width; // none: the grid's default
-};
-
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 // In the order of Column; titles at the left, cells aligned as their fields are.
-const std::array<PickerColumn, 6> kColumns {{
-    {{QStringLiteral("ICO"), QStringLiteral("IČO"), kLeft, {}}, 65},
-    {{QStringLiteral("NAZEVPODNI"), QStringLiteral("Název podniku"), kLeft, {}}, 180},
-    {{QStringLiteral("SIDLO"), QStringLiteral("Sídlo"), kLeft, {}}, 180},
-    {{QStringLiteral("ULICECISLO"), QStringLiteral("Ulice , číslo"), kLeft, {}}, 180},
-    {{QStringLiteral("PSC"), QStringLiteral("PSČ"), kLeft, {}}, std::nullopt},
-    {{QStringLiteral("POSTA"), QStringLiteral("Pošta"), kLeft, {}}, 150},
-}};
-
 QList<DatasetModel::Column> modelColumns()
 {
-    QList<DatasetModel::Column> columns;
-    for (const PickerColumn& c : kColumns)
-        columns << c.column;
-    return columns;
+    return {
+        {QStringLiteral("ICO"), QStringLiteral("IČO"), kLeft, {}, 65},
+        {QStringLiteral("NAZEVPODNI"), QStringLiteral("Název podniku"), kLeft, {}, 180},
+        {QStringLiteral("SIDLO"), QStringLiteral("Sídlo"), kLeft, {}, 180},
+        {QStringLiteral("ULICECISLO"), QStringLiteral("Ulice , číslo"), kLeft, {}, 180},
+        {QStringLiteral("PSC"), QStringLiteral("PSČ"), kLeft, {}, 0},
+        {QStringLiteral("POSTA"), QStringLiteral("Pošta"), kLeft, {}, 150},
+    };
 }
 }
 
@@ -57,10 +44,6 @@ PartnerPicker::PartnerPicker(Connection& connection, QWidget* parent)
     m_partners->setObjectName(QStringLiteral("zqAdre"));
     DatasetGrid* grid = m_ui->DBGrid1;
     grid->setDatasetModel(m_model.get());
-    for (std::size_t i = 0; i < kColumns.size(); ++i) {
-        if (kColumns[i].width)
-            grid->setColumnWidth(int(i), *kColumns[i].width);
-    }
     grid->setSearchPosition(QPoint(600, 200));
 
     // Enter and F3 belong to the whole window, whichever control has the focus ("Zpět" too),

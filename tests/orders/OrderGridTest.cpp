@@ -56,7 +56,7 @@ private slots:
         DatasetGrid grid;
         grid.setObjectName(QStringLiteral("DBGrid1"));
         grid.setDatasetModel(&list.model());
-        grid.resize(600, 200);
+        grid.resize(1100, 200);
         list.open();
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
