@@ -68,7 +68,7 @@ void OrderEditPanel::beginEdit(const std::function<void(OrderEditor&)>& begin)
 {
     // An edit in progress is dropped; a failure leaves the panel hidden.
     hide();
-    m_taken.clear();
+    m_forced.clear();
     guarded([&] {
         try {
             begin(editor());
@@ -76,7 +76,8 @@ void OrderEditPanel::beginEdit(const std::function<void(OrderEditor&)>& begin)
             emit orderMissing();
             throw;
         }
-        showRow(editor().row());
+        m_row = editor().row();
+        showRow(m_row);
         show();
         m_ui->DBEdit10->setFocus();
     });
@@ -113,10 +114,10 @@ void OrderEditPanel::showRow(const Record& row)
 Record OrderEditPanel::editedRow() const
 {
     // Only what the user changed goes back; every other column keeps its stored value exactly.
-    Record row = m_editor->row();
+    Record row = m_row;
     for (const TextBinding& t : m_texts) {
         const QString text = t.edit->text();
-        if (text == t.shown && !m_taken.contains(t.field))
+        if (text == t.shown && !m_forced.contains(t.field))
             continue;
         if (t.field != kCentre) {
             row.setValue(t.field, text);
@@ -136,7 +137,7 @@ Record OrderEditPanel::editedRow() const
                                             .arg(captionOf(d.label), d.box->text())
                                             .toStdString());
         }
-        if (*date == d.shown)
+        if (*date == d.shown && !m_forced.contains(d.field))
             continue;
         // The box edits the day; the time of day stored with it stays.
         row.setValue(d.field, date->isValid() ? QVariant(QDateTime(*date, d.timeOfDay)) : QVariant());
@@ -147,7 +148,12 @@ Record OrderEditPanel::editedRow() const
 void OrderEditPanel::saveOrder()
 {
     guarded([this] {
-        const qint64 id = editor().save(editedRow(), baseFolder());
+        const Record row = editedRow();
+        for (int i = 0; i < row.count(); ++i) {
+            if (row.isEdited(i) && !m_forced.contains(row.field(i).name))
+                m_forced << row.field(i).name;
+        }
+        const qint64 id = editor().save(row, baseFolder());
         hide();
         emit editEnded();
         emit orderSaved(id);
@@ -168,7 +174,10 @@ void OrderEditPanel::takePartner()
             return;
         m_ui->EditICO->setText(partner->ico);
         m_ui->DBEdit8->setText(partner->name);
-        m_taken = {QStringLiteral("ICO"), QStringLiteral("NAZEVPODNI")};
+        for (const QString& field : {QStringLiteral("ICO"), QStringLiteral("NAZEVPODNI")}) {
+            if (!m_forced.contains(field))
+                m_forced << field;
+        }
         m_ui->EditICO->setFocus();
     });
 }

@@ -77,9 +77,12 @@ private:
 
     std::unique_ptr<Ui::OrderEditPanel> m_ui;
     std::unique_ptr<OrderEditor> m_editor;
+    // The scratch row as the edit began.
+    Record m_row;
     PickPartner m_pickPartner;
     std::vector<TextBinding> m_texts;
     std::vector<DateBinding> m_dates;
-    // Fields taken from the picker: written even when they show what the row held.
-    QStringList m_taken;
+    // Fields written even when they show what the edit began with: taken from the picker, or
+    // sent to the scratch row by an earlier attempt to save (which may hold another value now).
+    QStringList m_forced;
 };
