@@ -73,6 +73,19 @@ Record ScratchTable::read() const
 
 void ScratchTable::write(const Record& record)
 {
+    // Refused before anything is written: the server would cut the text or fail half-way.
+    for (int i = 0; i < record.count(); ++i) {
+        const Field& field = record.field(i);
+        const QString text = record.value(i).toString();
+        if (record.isEdited(i) && field.length > 0 && text.size() > field.length) {
+            throw std::invalid_argument(QStringLiteral("Text v poli %1 je delší, než pole pojme (%2 znaků z %3). "
+                                                       "Zkraťte ho, nic nebylo zapsáno.")
+                                            .arg(field.name)
+                                            .arg(text.size())
+                                            .arg(field.length)
+                                            .toStdString());
+        }
+    }
     QStringList assignments;
     QList<int> edited;
     for (int i = 0; i < record.count(); ++i) {

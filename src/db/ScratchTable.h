@@ -42,7 +42,7 @@ public:
     // The one row of the scratch table, all columns.
     Record read() const;
     // Writes the record's edited values into the scratch row; the other columns keep what the
-    // server copied, exactly.
+    // server copied, exactly. A text longer than its column is refused, with nothing written.
     void write(const Record& record);
     // Replaces the stored row by the scratch row; returns the row's id, the new one for a new row.
     qint64 copyBack();

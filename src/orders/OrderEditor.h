@@ -21,7 +21,7 @@ public:
     // The scratch row, all columns.
     Record row() const;
     // The row as read with the user's edits set. Refuses, before anything is written, a text
-    // longer than its column. Returns the saved order's id. After a failure the stored order is
+    // longer than its column (see ScratchTable::write). Returns the saved order's id. After a failure the stored order is
     // unchanged and the edit can be saved again.
     qint64 save(const Record& edited, const QString& baseFolder);
 
