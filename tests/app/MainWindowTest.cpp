@@ -349,6 +349,7 @@ private slots:
         {
             const ModalAnswer answer([&](QWidget* modal) {
                 QCOMPARE(modal, &window.partnerPicker());
+                QVERIFY(QTest::qWaitForWindowActive(modal));
                 Dataset& partners = window.partnerPicker().partners();
                 partners.setCurrentRow(int(DatasetValues::column(partners, u"ICO").indexOf(number)));
                 QTest::keyClick(modal, Qt::Key_Return);

@@ -41,6 +41,8 @@ private:
             const ModalAnswer answer([&](QWidget* modal) {
                 QCOMPARE(modal, &window);
                 QCOMPARE(window.pos(), QPoint(0, 100));
+                // Window shortcuts act in the active window only, and activation may come late.
+                QVERIFY(QTest::qWaitForWindowActive(&window));
                 act();
             });
             window.pick();
