@@ -1,10 +1,14 @@
 #include "DatasetValues.h"
+#include "ModalAnswer.h"
 #include "TestDb.h"
 
 #include "common/MessageHook.h"
 #include "db/Dataset.h"
+#include "grid/ColumnSearchDialog.h"
+#include "grid/DatasetGrid.h"
 #include "partners/AddressBook.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -275,6 +279,27 @@ private slots:
         QCOMPARE(hook.texts(),
             QStringList({"Záznam už neexistuje, mezitím ho smazala jiná stanice. Seznam bude načten znovu."}));
         QCOMPARE(b.names(), QStringList({"Alfa", "Gama"}));
+    }
+
+    void titleClickSortsAndSearchesInTheMiddleOfTheWindow()
+    {
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        addPartners(db);
+        Book b(db);
+        auto* grid = b.window.findChild<DatasetGrid*>(QStringLiteral("DBGrid1"));
+        QHeaderView* titles = grid->horizontalHeader();
+        constexpr int kSeatColumn = 2;
+        QCOMPARE(grid->model()->headerData(kSeatColumn, Qt::Horizontal).toString(), QStringLiteral("SIDLO"));
+        const ModalAnswer answer([&](QWidget* modal) {
+            QVERIFY(qobject_cast<ColumnSearchDialog*>(modal));
+            // Within the rounding of both centres.
+            QVERIFY((modal->geometry().center() - b.window.frameGeometry().center()).manhattanLength() <= 4);
+        });
+        QTest::mouseClick(titles->viewport(), Qt::LeftButton, {},
+            QPoint(titles->sectionViewportPosition(kSeatColumn) + 5, titles->height() / 2));
+        QVERIFY(answer.succeeded());
+        QCOMPARE(DatasetValues::column(b.window.partners(), u"SIDLO"), QStringList({"Brno", "Praha", "Zlín"}));
     }
 
     void closingDropsTheEditAndTheScratchTable_data()
