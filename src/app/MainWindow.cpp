@@ -11,6 +11,7 @@
 #include "orders/OrderEditPanel.h"
 #include "orders/OrderList.h"
 #include "orders/OrderListModel.h"
+#include "partners/AddressBook.h"
 #include "partners/PartnerPicker.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/Guarded.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(Connection& connection, QWidget* parent)
     connect(m_ui->Opravdu1, &QAction::triggered, this, &MainWindow::close);
     connect(m_ui->suiButton5, &QPushButton::clicked, this, &MainWindow::openOrderDocument);
     connect(m_ui->suiButton6, &QPushButton::clicked, this, &MainWindow::addFileToOrder);
+    connect(m_ui->Adresar1, &QAction::triggered, this, &MainWindow::openAddressBook);
 }
 
 MainWindow::~MainWindow() = default;
@@ -135,6 +137,12 @@ void MainWindow::showSavedOrder(qint64 id)
         m_orders->refresh();
         m_orders->makeCurrent(id);
     });
+}
+
+void MainWindow::openAddressBook()
+{
+    AddressBook book(m_connection, m_settings.workstation, this);
+    book.exec();
 }
 
 void MainWindow::restoreFormState()

@@ -48,6 +48,7 @@ private:
     void saveFormState();
     void openOrderDocument();
     void addFileToOrder();
+    void openAddressBook();
     // Nullopt when the list has no current order.
     std::optional<QString> currentOrderNumber() const;
 

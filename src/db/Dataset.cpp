@@ -117,6 +117,24 @@ void Dataset::setCurrentRow(int row)
     emit currentRowChanged(row);
 }
 
+void Dataset::removeRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    const bool wasCurrent = row == m_current;
+    const Bookmark current = m_current >= 0 ? bookmark(m_current) : -1;
+    const Bookmark removed = bookmark(row);
+    // A view may move its current row while the removal is announced; the dataset decides after.
+    emit aboutToRemoveRow(row);
+    m_order.erase(m_order.begin() + row);
+    m_position[std::size_t(removed)] = -1;
+    for (std::size_t p = std::size_t(row); p < m_order.size(); ++p)
+        m_position[std::size_t(m_order[p])] = int(p);
+    m_current = wasCurrent ? std::min(row, rowCount() - 1) : rowOf(current);
+    emit rowRemoved(row);
+    emit currentRowChanged(m_current);
+}
+
 int Dataset::rowOf(Bookmark bookmark) const
 {
     if (bookmark < 0 || std::size_t(bookmark) >= m_position.size())
@@ -294,8 +312,10 @@ void Dataset::applySort()
     std::unordered_map<std::string_view, int> idOf;
     std::vector<std::string_view> distinct;
     std::vector<int> valueId(n, -1);
+    // A removed row keeps its bookmark but has no position; it is left out.
+    auto listed = [&](std::size_t b) { return m_position[b] >= 0; };
     for (std::size_t b = 0; b < n; ++b) {
-        if (nullAt(m_rows[b], f))
+        if (!listed(b) || nullAt(m_rows[b], f))
             continue;
         const std::string_view bytes = rawAt(m_rows[b], m_fields.size(), f);
         const auto [it, added] = idOf.try_emplace(bytes, int(distinct.size()));
@@ -337,15 +357,18 @@ void Dataset::applySort()
         rank[std::size_t(byValue[i])] = int(i);
 
     // Counting sort: null first (bucket 0), then by rank.
+    auto bucketOf = [&](std::size_t b) { return std::size_t(valueId[b] < 0 ? 0 : rank[std::size_t(valueId[b])] + 1); };
     std::vector<int> start(distinct.size() + 2, 0);
-    for (std::size_t b = 0; b < n; ++b)
-        ++start[std::size_t(valueId[b] < 0 ? 0 : rank[std::size_t(valueId[b])] + 1) + 1];
+    for (std::size_t b = 0; b < n; ++b) {
+        if (listed(b))
+            ++start[bucketOf(b) + 1];
+    }
     std::partial_sum(start.begin(), start.end(), start.begin());
     for (std::size_t b = 0; b < n; ++b) {
-        const std::size_t bucket = std::size_t(valueId[b] < 0 ? 0 : rank[std::size_t(valueId[b])] + 1);
-        m_order[std::size_t(start[bucket]++)] = int(b);
+        if (listed(b))
+            m_order[std::size_t(start[bucketOf(b)]++)] = int(b);
     }
-    for (std::size_t p = 0; p < n; ++p)
+    for (std::size_t p = 0; p < m_order.size(); ++p)
         m_position[std::size_t(m_order[p])] = int(p);
 }
 

@@ -49,6 +49,11 @@ public:
     void setCurrentRow(int row);
     QVariant currentValue(QStringView fieldName) const;
 
+    // Drops the row from the list without reading it again, after it was deleted on the server;
+    // other rows keep their bookmarks. The row that followed it, else the new last row, becomes
+    // current when the dropped row was current.
+    void removeRow(int row);
+
     Bookmark bookmark(int row) const { return m_order.at(std::size_t(row)); }
     int rowOf(Bookmark bookmark) const;
 
@@ -65,6 +70,9 @@ signals:
     void aboutToReset();
     void reset();
     void currentRowChanged(int row);
+    // Around removeRow(); rowCount() changes between them.
+    void aboutToRemoveRow(int row);
+    void rowRemoved(int row);
 
 private:
     const char* row(int position) const { return m_rows[std::size_t(m_order[std::size_t(position)])]; }

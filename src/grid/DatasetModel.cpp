@@ -14,6 +14,15 @@ DatasetModel::DatasetModel(Dataset& dataset, QList<Column> columns, QObject* par
         m_markedRow = -1;
         endResetModel();
     });
+    connect(&m_dataset, &Dataset::aboutToRemoveRow, this, [this](int row) { beginRemoveRows({}, row, row); });
+    connect(&m_dataset, &Dataset::rowRemoved, this, [this](int row) {
+        // The mark moves with its row; the dataset names its current row again right after.
+        if (m_markedRow == row)
+            m_markedRow = -1;
+        else if (m_markedRow > row)
+            --m_markedRow;
+        endRemoveRows();
+    });
     connect(&m_dataset, &Dataset::currentRowChanged, this, &DatasetModel::markCurrentRow);
     resolveFields();
 }

@@ -15,6 +15,7 @@
 #include "db/WorkstationLock.h"
 #include "grid/DatasetGrid.h"
 #include "orders/OrderList.h"
+#include "partners/AddressBook.h"
 #include "partners/PartnerPicker.h"
 #include "widgets/ErrorBox.h"
 
@@ -366,6 +367,39 @@ private slots:
                 QStringLiteral("select concat(ICO, '|', NAZEVPODNI) from vorlany where ZAKAZKA = '%1'").arg(number)),
             number + u"|Šťastný s.r.o."_qs);
         QVERIFY(!window.partnerPicker().partners().isOpen());
+    }
+    void addressBookOpensForTheWorkstationAndGoesWhenClosed()
+    {
+        TestDb db = TestDb::programDatabase();
+        REQUIRE_TEST_DB(db);
+        const QString number = uniqueWorkstation();
+        const QString scratch = QStringLiteral("tmp") + number + QStringLiteral("adr");
+        const auto scratchExists = [&] {
+            return db.scalar(QStringLiteral("select count(*) from information_schema.tables where table_schema = "
+                                            "database() and table_name = '%1'")
+                                 .arg(scratch))
+                == u"1";
+        };
+        const Connection::Settings server = TestDb::serverSettings();
+        writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + number);
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        window.show();
+        const ModalAnswer answer([&](QWidget* modal) {
+            auto* book = qobject_cast<AddressBook*>(modal);
+            QVERIFY(book);
+            QCOMPARE(book->parentWidget(), &window);
+            QVERIFY(book->partners().isOpen());
+            QTest::mouseClick(modal->findChild<QAbstractButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+            QVERIFY(scratchExists());
+            QTest::mouseClick(modal->findChild<QAbstractButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+        });
+        window.findChild<QAction*>(QStringLiteral("Adresar1"))->trigger();
+        QVERIFY(answer.succeeded());
+        QCOMPARE(hook.texts(), QStringList());
+        QVERIFY(!scratchExists());
+        QVERIFY(!window.findChild<QDialog*>(QStringLiteral("TFadre")));
     }
 };
 

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+
 class DatasetTest : public QObject {
     Q_OBJECT
 
@@ -174,6 +176,53 @@ private slots:
         data.setCurrentRow(1);
         QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("►"));
         QCOMPARE(model.headerData(0, Qt::Vertical).toString(), QString());
+    }
+    void removedRowLeavesTheListWithoutReading_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("currentAfter");
+        QTest::addRow("current, in the middle") << 4 << 1 << 1 << QStringList({"1", "3", "4"}) << "3";
+        QTest::addRow("current, the last") << 4 << 3 << 3 << QStringList({"1", "2", "3"}) << "3";
+        QTest::addRow("before the current") << 4 << 2 << 0 << QStringList({"2", "3", "4"}) << "3";
+        QTest::addRow("after the current") << 4 << 1 << 2 << QStringList({"1", "2", "4"}) << "2";
+        QTest::addRow("the only row") << 1 << 0 << 0 << QStringList() << "";
+    }
+    void removedRowLeavesTheListWithoutReading()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, current);
+        QFETCH(int, removed);
+        QFETCH(QStringList, left);
+        QFETCH(QString, currentAfter);
+        TestDb db;
+        REQUIRE_TEST_DB(db);
+        // Names run the other way, so that a later sort reverses the list.
+        QList<Order> orders;
+        for (int i = 1; i <= rows; ++i)
+            orders << Order {QString::number(i), QString(QChar(u'a' + rows - i)), {}, {}};
+        insert(db, orders);
+        Dataset data(db.connection(), query());
+        DatasetModel model(data, {{QStringLiteral("ZAKAZKA"), {}, Qt::AlignLeft, {}}});
+        QAbstractItemModelTester tester(&model);
+        data.open();
+        data.setCurrentRow(current);
+        db.exec(QStringLiteral("delete from vorlany"));
+
+        data.removeRow(removed);
+        QCOMPARE(column(data, QStringLiteral("ZAKAZKA")), left);
+        QCOMPARE(data.currentValue(u"ZAKAZKA").toString(), currentAfter);
+        QCOMPARE(model.rowCount(), left.size());
+        for (int row = 0; row < model.rowCount(); ++row)
+            QCOMPARE(model.headerData(row, Qt::Vertical).toString(), row == data.currentRow() ? u"►"_qs : QString());
+
+        // A sort places the rows that are left, the current one staying current.
+        data.sortBy(QStringLiteral("NAZEVPODNI"));
+        std::reverse(left.begin(), left.end());
+        QCOMPARE(column(data, QStringLiteral("ZAKAZKA")), left);
+        QCOMPARE(data.currentValue(u"ZAKAZKA").toString(), currentAfter);
     }
 };
 
