@@ -5,6 +5,7 @@
 #include "widgets/BusyCursor.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScopeGuard>
 
 DatasetGrid::DatasetGrid(QWidget* parent)
@@ -61,6 +62,17 @@ void DatasetGrid::sortAndSearch(int column)
     // The keyboard goes back to the list, also where no window manager hands activation back.
     window()->activateWindow();
     setFocus();
+}
+
+void DatasetGrid::keyPressEvent(QKeyEvent* event)
+{
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        QWidget::focusNextPrevChild(forward);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)

@@ -31,6 +31,9 @@ signals:
     void searchFinished();
 
 protected:
+    // Tab moves between cells; Ctrl+Tab and Ctrl+Shift+Tab leave the grid for the window's
+    // other controls, so the keyboard alone reaches them.
+    void keyPressEvent(QKeyEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QItemSelectionModel::SelectionFlags selectionCommand(
         const QModelIndex& index, const QEvent* event = nullptr) const override;

@@ -6,6 +6,7 @@
 #include "grid/DatasetModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QPushButton>
 #include <QtTest>
 
 class DatasetGridTest : public QObject {
@@ -103,6 +104,26 @@ private slots:
         QCOMPARE(grid.currentIndex(), QModelIndex());
         const ModalAnswer noWindow([](QWidget*) { QFAIL("a search window opened without a list"); });
         grid.sortAndSearch(0);
+    }
+
+    void ctrlTabLeavesTheGridAndTabStaysInIt()
+    {
+        const auto data = openDataset();
+        DatasetModel model(*data, columns());
+        QWidget window;
+        auto* grid = new DatasetGrid(&window);
+        auto* next = new QPushButton(QStringLiteral("OK"), &window);
+        grid->setDatasetModel(&model);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        grid->setCurrentIndex(model.index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(grid->currentIndex(), model.index(0, 1));
+        QVERIFY(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(next->hasFocus());
+        QCOMPARE(grid->currentIndex(), model.index(0, 1));
     }
 
     void currentCellStaysSelected_data()
