@@ -16,11 +16,9 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/Guarded.h"
 #include "widgets/QuestionDialog.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QCloseEvent>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace {
 const QString kBaseFolderKey = QStringLiteral("DirectoryEdit1_Text");
@@ -60,20 +58,11 @@ void MainWindow::showEvent(QShowEvent* event)
 {
     if (!m_centred) {
         m_centred = true;
-        centreOnScreen();
+        ScreenPlacement::centre(*this);
     }
     if (!m_started)
         start();
     QMainWindow::showEvent(event);
-}
-
-void MainWindow::centreOnScreen()
-{
-    const QRect screen = this->screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen.center());
-    // A window larger than the screen keeps its title bar on it.
-    move(std::max(frame.left(), screen.left()), std::max(frame.top(), screen.top()));
 }
 
 void MainWindow::start()

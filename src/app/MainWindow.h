@@ -43,7 +43,6 @@ private:
     std::optional<OrderEditPanel::Partner> pickPartner();
     void correctCurrentOrder();
     void showSavedOrder(qint64 id);
-    void centreOnScreen();
     void restoreFormState();
     void saveFormState();
     void openOrderDocument();

@@ -9,9 +9,9 @@
 #include "widgets/BusyCursor.h"
 #include "widgets/Guarded.h"
 #include "widgets/QuestionDialog.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QLocale>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <stdexcept>
@@ -67,19 +67,12 @@ void AddressBook::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    centreOnScreen();
+    ScreenPlacement::centre(*this);
     m_ui->Panel1->hide();
     guarded([this] {
         BusyCursor busy;
         m_partners->open();
     });
-}
-
-void AddressBook::centreOnScreen()
-{
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void AddressBook::done(int result)

@@ -52,7 +52,6 @@ private:
     void beginEdit(const std::function<void(PartnerEditor&)>& begin);
     void showRow(const Record& row);
     Record editedRow() const;
-    void centreOnScreen();
 
     std::unique_ptr<Ui::AddressBook> m_ui;
     std::unique_ptr<Dataset> m_partners;
