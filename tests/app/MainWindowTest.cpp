@@ -330,6 +330,38 @@ private slots:
         QCOMPARE(hook.texts().size(), 1);
     }
 
+    void aPartnerAddedMeanwhileShowsInThePickerFromTheNextOrderEdit()
+    {
+        TestDb db = TestDb::programDatabase();
+        REQUIRE_TEST_DB(db);
+        const QString ico = uniqueWorkstation();
+        const Connection::Settings server = TestDb::serverSettings();
+        writeConnectionIni(serverLines(server, server.port) + QStringLiteral("CisloPC=") + uniqueWorkstation());
+        MessageHook hook;
+        Connection connection;
+        MainWindow window(connection);
+        window.show();
+        auto button = [&](const char* name) { return window.findChild<QAbstractButton*>(QLatin1String(name)); };
+        auto pickerShows = [&] {
+            bool shown = false;
+            const ModalAnswer answer([&](QWidget*) {
+                shown = DatasetValues::column(window.partnerPicker().partners(), u"ICO").contains(ico);
+            });
+            QTest::mouseClick(button("Button6"), Qt::LeftButton);
+            return answer.succeeded() && shown;
+        };
+
+        QTest::mouseClick(button("Button2"), Qt::LeftButton);
+        QVERIFY(!pickerShows());
+        db.insertRows(QStringLiteral("adresar"), {QStringLiteral("ICO")}, {{ico}});
+        // Within one edit the picker keeps the rows it read.
+        QVERIFY(!pickerShows());
+        QTest::mouseClick(button("Button5"), Qt::LeftButton);
+        QTest::mouseClick(button("Button2"), Qt::LeftButton);
+        QVERIFY(pickerShows());
+        QCOMPARE(hook.texts(), QStringList());
+    }
+
     void anOrderAddedWithAPartnerFromThePickerBecomesCurrent()
     {
         TestDb db = TestDb::programDatabase();
